@@ -1,0 +1,55 @@
+// The serial port operations every radio conversation is built from, with the
+// semantics of a synchronous Windows comm port: reads give up on an interval or a
+// total time-out and report the count that arrived; a time-out is not an error.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace qm314 {
+
+// COMMTIMEOUTS, all in milliseconds.
+struct CommTimeouts {
+  std::uint32_t readInterval;
+  std::uint32_t readTotalMultiplier;
+  std::uint32_t readTotalConstant;
+  std::uint32_t writeTotalMultiplier;
+  std::uint32_t writeTotalConstant;
+};
+
+inline constexpr CommTimeouts kCloneTimeouts{80, 500, 120, 120, 80};
+inline constexpr CommTimeouts kDebugTimeouts{10, 50, 50, 50, 50};
+
+inline constexpr std::size_t kInputQueueSize = 1024;
+inline constexpr std::size_t kOutputQueueSize = 512;
+
+// PurgeComm flags.
+inline constexpr unsigned kPurgeTxAbort = 0x01;
+inline constexpr unsigned kPurgeRxAbort = 0x02;
+inline constexpr unsigned kPurgeTxClear = 0x04;
+inline constexpr unsigned kPurgeRxClear = 0x08;
+inline constexpr unsigned kPurgeClear = kPurgeTxClear | kPurgeRxClear;  // 0x0C
+inline constexpr unsigned kPurgeAll = 0x0F;
+
+// An open port.  Destroying it closes it.
+class SerialPort {
+ public:
+  virtual ~SerialPort() = default;
+
+  virtual void setupComm(std::size_t inQueue, std::size_t outQueue) = 0;
+  virtual void setTimeouts(const CommTimeouts& timeouts) = 0;
+  // 9600 baud, 8 data bits, no parity, one stop bit, binary.
+  virtual void setLineSettings() = 0;
+  virtual void purge(unsigned flags) = 0;
+  // Blocks until the bytes are handed over or the write time-out expires.
+  virtual bool write(const std::uint8_t* bytes, std::size_t n) = 0;
+  // Blocks until n bytes arrived or a read time-out expired.  False only on a
+  // real failure; a time-out is success with got < n, and buf[got..n) untouched.
+  virtual bool read(std::uint8_t* buf, std::size_t n, std::size_t& got) = 0;
+  virtual void close() = 0;
+  virtual bool isOpen() const = 0;
+};
+
+}  // namespace qm314
