@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -42,8 +43,11 @@ class SerialPort {
   virtual void setTimeouts(const CommTimeouts& timeouts) = 0;
   // 9600 baud, 8 data bits, no parity, one stop bit, binary.
   virtual void setLineSettings() = 0;
+  // Drops received bytes that wait in the input queue.  Bytes already written
+  // are never thrown away: the radio may not have taken them yet.
   virtual void purge(unsigned flags) = 0;
-  // Blocks until the bytes are handed over or the write time-out expires.
+  // Blocks until the bytes have left the output queue or the write time-out
+  // expires; false on a time-out or a failure.
   virtual bool write(const std::uint8_t* bytes, std::size_t n) = 0;
   // Blocks until n bytes arrived or a read time-out expired.  False only on a
   // real failure; a time-out is success with got < n, and buf[got..n) untouched.
@@ -51,5 +55,16 @@ class SerialPort {
   virtual void close() = 0;
   virtual bool isOpen() const = 0;
 };
+
+// What an attempt to open a port gives: the port, or the errno that refused it.
+struct OpenedPort {
+  std::unique_ptr<SerialPort> port;
+  int error = 0;        // errno of the failing call when port is null
+  std::string device;   // the device path that was tried
+};
+
+// Opens a port by the name the user chose ("COM1".."COM4" or a device path).
+// Transfers take one of these so tests can hand them a fake line.
+using PortOpener = std::function<OpenedPort(const std::string& portName)>;
 
 }  // namespace qm314

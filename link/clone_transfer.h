@@ -1,0 +1,72 @@
+// The clone conversation with the radio: wake-up, identification, confirmation,
+// then 128 blocks read or 123 blocks written, reported through a TransferObserver.
+// Holds no state beyond one run, so a GUI may run it on a worker thread.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "link/pacer.h"
+#include "link/serial_port.h"
+#include "link/transfer_observer.h"
+#include "link/wakeup_word.h"
+#include "radio/image.h"
+
+namespace qm314 {
+
+enum class TransferDirection { Read, Write };
+
+enum class TransferOutcome {
+  Completed,   // every block moved
+  Cancelled,   // the cancel test stopped it; nothing was shown
+  OpenFailed,  // the port could not be opened; see openError()
+  Failed,      // a protocol error was shown (or Cancel answered to it)
+};
+
+class CloneTransfer {
+ public:
+  CloneTransfer(PortOpener opener, Pacer& pacer, TransferObserver& observer, WakeUpWord word);
+
+  // Reads the radio into `image` (replaced only when all 128 blocks arrived) or
+  // writes blocks 0x000-0x3D7 of `image` to it.  The port is closed on return.
+  TransferOutcome run(TransferDirection direction, const std::string& portName,
+                      RadioImage& image);
+
+  // errno of the last failed open, for diagnostics.
+  int openError() const { return openError_; }
+  const std::string& openDevice() const { return openDevice_; }
+
+ private:
+  enum class Step { Next, Cancelled, CommunicationError };
+  struct Ending {
+    TransferOutcome outcome;
+    bool fillProgress;
+  };
+
+  Ending converse(TransferDirection direction, RadioImage& image);
+  Step handshake();
+  bool wakeUpAcknowledged();
+  Step confirm();
+  Ending writeBlocks(const RadioImage& image);
+  Ending readBlocks(RadioImage& image);
+
+  bool pacedWait(int steps);
+  bool receivedAck();
+  void progressStep(int limit);
+  void send(const std::uint8_t* bytes, std::size_t n);
+
+  PortOpener opener_;
+  Pacer& pacer_;
+  TransferObserver& observer_;
+  WakeUpWord word_;
+  int openError_ = 0;
+  std::string openDevice_;
+
+  // Per run.
+  SerialPort* port_ = nullptr;
+  std::array<std::uint8_t, 20> receive_{};
+  int progress_ = 0;
+};
+
+}  // namespace qm314

@@ -1,0 +1,20 @@
+// Every text the radio link shows the user, verbatim, in one place.
+#pragma once
+
+namespace qm314::msg {
+
+inline constexpr const char* kCouldNotOpenPort =
+    "Could not Open the Port,Please check whether the Port are occupied or the device are ok";
+inline constexpr const char* kDetectingPort = "Now are detecting Communication Port,Please wait...";
+inline constexpr const char* kWaitingResponse = "Waiting the response from radio....";
+// The comma after "Error" is U+FF0C FULLWIDTH COMMA.
+inline constexpr const char* kCommunicationError =
+    "Communication Error\uFF0CPlease check all the connections and the radio power";
+inline constexpr const char* kSendOrderError = " Error in the Send Order";
+inline constexpr const char* kErrorHappened = "Error had happen,please try again";
+inline constexpr const char* kNotEnoughBytes = "not received enough  byte";
+
+inline constexpr const char* kReadingCaption = "Reading Data Progress";
+inline constexpr const char* kWritingCaption = "Writing Data Progress";
+
+}  // namespace qm314::msg

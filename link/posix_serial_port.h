@@ -1,0 +1,40 @@
+// SerialPort on a termios device (a USB serial adapter or a pseudo-terminal),
+// with the time-out semantics of a synchronous Windows comm port.
+#pragma once
+
+#include <string>
+
+#include "link/serial_port.h"
+
+namespace qm314 {
+
+class PosixSerialPort final : public SerialPort {
+ public:
+  // Opens the device exclusively; on failure the result holds the errno.
+  static OpenedPort open(const std::string& devicePath);
+
+  ~PosixSerialPort() override;
+  PosixSerialPort(const PosixSerialPort&) = delete;
+  PosixSerialPort& operator=(const PosixSerialPort&) = delete;
+
+  void setupComm(std::size_t inQueue, std::size_t outQueue) override;
+  void setTimeouts(const CommTimeouts& timeouts) override;
+  void setLineSettings() override;
+  void purge(unsigned flags) override;
+  bool write(const std::uint8_t* bytes, std::size_t n) override;
+  bool read(std::uint8_t* buf, std::size_t n, std::size_t& got) override;
+  void close() override;
+  bool isOpen() const override { return fd_ >= 0; }
+
+ private:
+  explicit PosixSerialPort(int fd) : fd_(fd) {}
+  bool waitUntilSent(long long deadlineNs);
+
+  int fd_;
+  CommTimeouts timeouts_{};
+};
+
+// Opens a port by its program name ("COM1".."COM4") or device path.
+OpenedPort OpenPortByName(const std::string& portName);
+
+}  // namespace qm314
