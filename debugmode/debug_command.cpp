@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "debugmode/debug_messages.h"
+#include "link/connection.h"
+#include "link/messages.h"
 
 namespace qm314 {
 
@@ -18,15 +20,15 @@ struct PackedCommand {
 class Conversation {
  public:
   Conversation(SerialPort& port, const DebugLink& link, const PackedCommand& packed)
-      : port_(port), link_(link), packed_(packed) {}
+      : port_(port), pacer_(*link.pacer), word_(link.word), packed_(packed) {}
 
   // One attempt, from the wake-up word to the third accept byte.
   bool attempt() {
-    link_.pause(700);
-    for (const std::uint8_t b : link_.word) {
+    pacer_.pause(700);
+    for (const std::uint8_t b : word_) {
       port_.purge(kPurgeClear);
       port_.write(&b, 1);
-      link_.pause(1);
+      pacer_.pause(1);
     }
     // The radio may clear its line with one stray byte before it acknowledges.
     std::uint8_t reply = 0;
@@ -35,33 +37,33 @@ class Conversation {
     if (!port_.read(&reply, 1, got)) return false;
     if (!(got == 1 && reply == kDebugAck) && !expect(kDebugAck)) return false;
 
-    link_.pause(1);
+    pacer_.pause(1);
     send({kDebugRequest});
-    link_.pause(1);
+    pacer_.pause(1);
     send({kDebugIdentRequest});
     std::uint8_t ident[kDebugIdentLength];
     port_.purge(kPurgeClear);
     if (!port_.read(ident, sizeof ident, got)) return false;
 
-    link_.pause(1);
+    pacer_.pause(1);
     send({kDebugAck});
     if (!expect(kDebugAck)) return false;
 
     port_.purge(kPurgeClear);
-    link_.pause(1);
+    pacer_.pause(1);
     port_.write(&kDebugItemSelect, 1);
-    link_.pause(1);
+    pacer_.pause(1);
     port_.purge(kPurgeClear);
     port_.write(&packed_.opcode, 1);
-    link_.pause(1);
+    pacer_.pause(1);
     send({packed_.opcode, kDebugItemTrailer});
     if (!expect(kDebugAccept)) return false;
 
-    link_.pause(1);
+    pacer_.pause(1);
     send({packed_.frequencies.begin(), packed_.frequencies.end()});
     if (!expect(kDebugAccept)) return false;
 
-    link_.pause(1);
+    pacer_.pause(1);
     send({packed_.tonesAndValue.begin(), packed_.tonesAndValue.end()});
     return expect(kDebugAccept);
   }
@@ -82,7 +84,8 @@ class Conversation {
   }
 
   SerialPort& port_;
-  const DebugLink& link_;
+  Pacer& pacer_;
+  const WakeUpWord& word_;
   const PackedCommand& packed_;
 };
 
@@ -106,7 +109,7 @@ std::optional<std::string> refuseDebugCommand(const DebugCommand& command) {
 DebugOutcome runDebugCommand(const DebugCommand& command, const std::string& portName,
                              const DebugLink& link, DebugObserver& observer) {
   if (auto refusal = refuseDebugCommand(command)) {
-    observer.showMessage(*refusal);
+    observer.showMessage(*refusal, MessageButtons::Ok);
     return DebugOutcome::Refused;
   }
   const PackedCommand packed{
@@ -115,26 +118,24 @@ DebugOutcome runDebugCommand(const DebugCommand& command, const std::string& por
                      static_cast<std::uint8_t>(command.value)),
       debugItemOpcode(command.item)};
 
-  std::string failure;
-  std::unique_ptr<SerialPort> port = link.open(portName, failure);
-  if (!port) {
-    observer.showMessage(failure);
+  OpenedPort opened = OpenConnection(link.open, portName, kDebugTimeouts);
+  if (!opened.port) {
+    observer.showMessage(msg::kCouldNotOpenPort, MessageButtons::Ok);
     return DebugOutcome::PortNotOpened;
   }
-  port->setupComm(kInputQueueSize, kOutputQueueSize);
-  port->setTimeouts(kDebugTimeouts);
-  port->setLineSettings();
+  SerialPort* port = opened.port.get();
   port->purge(kPurgeClear);
 
   Conversation conversation(*port, link, packed);
   while (!conversation.attempt()) {
-    if (!observer.askRetry(debugmsg::kErrorTryAgain)) {
+    if (observer.showMessage(std::string(debugmsg::kErrorTryAgain), MessageButtons::RetryCancel) !=
+        MessageAnswer::Retry) {
       port->close();
       return DebugOutcome::Cancelled;
     }
   }
   port->close();
-  observer.showMessage(debugmsg::kFinished);
+  observer.showMessage(std::string(debugmsg::kFinished), MessageButtons::Ok);
   return DebugOutcome::Finished;
 }
 

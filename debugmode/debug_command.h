@@ -12,8 +12,10 @@
 #include <string_view>
 
 #include "debugmode/debug_frames.h"
-#include "debugmode/debug_word.h"
+#include "link/message_box.h"
+#include "link/pacer.h"
 #include "link/serial_port.h"
+#include "link/wakeup_word.h"
 
 namespace qm314 {
 
@@ -34,20 +36,14 @@ enum class DebugOutcome { Finished, Cancelled, PortNotOpened, Refused };
 class DebugObserver {
  public:
   virtual ~DebugObserver() = default;
-  // A box with an OK button.
-  virtual void showMessage(std::string_view text) = 0;
-  // A box with Retry and Cancel; true for Retry.
-  virtual bool askRetry(std::string_view text) = 0;
+  // Blocks until the user answers.
+  virtual MessageAnswer showMessage(const std::string& text, MessageButtons buttons) = 0;
 };
 
 struct DebugLink {
-  // Opens and returns the named port; when it cannot, returns nothing and
-  // leaves the text the user is to be shown in `failure`.
-  std::function<std::unique_ptr<SerialPort>(const std::string& portName, std::string& failure)>
-      open;
-  // Sleeps the given milliseconds.
-  std::function<void(std::uint32_t ms)> pause;
-  DebugWakeWord word{};
+  PortOpener open;
+  Pacer* pacer = nullptr;
+  WakeUpWord word;  // 7 bytes
 };
 
 // Why the command cannot be put on the wire, or nothing when it can.

@@ -2,28 +2,23 @@
 // for its tuning conversation.  Shared by the program and the simulated radio.
 #pragma once
 
-#include <array>
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "link/wakeup_word.h"
+
 namespace qm314 {
 
-inline constexpr std::size_t kDebugWakeWordLength = 7;
-using DebugWakeWord = std::array<std::uint8_t, kDebugWakeWordLength>;
-
-// The letters the radio answers to unless configured otherwise.
+inline constexpr std::size_t kDebugWordLetters = 6;
 inline constexpr std::string_view kDefaultDebugLetters = "QMDBUG";
+inline constexpr const char* kDebugWordVariable = "QM314_DEBUG_WORD";
 
-// Environment variable that replaces the six letters.
-inline constexpr const char* kDebugWordEnv = "QM314_DEBUG_WORD";
-
-// The word for six upper-case letters; nothing for any other text.
-std::optional<DebugWakeWord> makeDebugWakeWord(std::string_view letters);
-
-// The default word, or the one QM314_DEBUG_WORD names.  A variable that does not
-// hold six upper-case letters leaves `error` set and returns nothing.
-std::optional<DebugWakeWord> debugWakeWordFromEnvironment(std::string& error);
+// The option's letters when given, else QM314_DEBUG_WORD's, else the default.
+inline std::optional<WakeUpWord> ConfiguredDebugWord(std::string_view option,
+                                                     std::string& error) {
+  return ConfiguredWakeUpWord(option, kDebugWordVariable, kDefaultDebugLetters,
+                              kDebugWordLetters, error);
+}
 
 }  // namespace qm314

@@ -2,6 +2,8 @@
 // pause in order, each stage that can fail, Retry, Cancel and the refusals.
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 #include "debugmode/debug_command.h"
 #include "tests/unit/debugmode/scripted_port.h"
 
@@ -14,15 +16,27 @@ using Lines = std::vector<std::string>;
 
 class AnsweringObserver : public DebugObserver {
  public:
-  void showMessage(std::string_view text) override { shown.push_back("OK: " + std::string(text)); }
-  bool askRetry(std::string_view text) override {
-    shown.push_back("RetryCancel: " + std::string(text));
-    if (retries == 0) return false;
+  MessageAnswer showMessage(const std::string& text, MessageButtons buttons) override {
+    if (buttons == MessageButtons::Ok) {
+      shown.push_back("OK: " + text);
+      return MessageAnswer::Ok;
+    }
+    shown.push_back("RetryCancel: " + text);
+    if (retries == 0) return MessageAnswer::Cancel;
     --retries;
-    return true;
+    return MessageAnswer::Retry;
   }
   Lines shown;
   int retries = 0;
+};
+
+class LoggingPacer : public Pacer {
+ public:
+  explicit LoggingPacer(Lines& log) : log_(log) {}
+  void pause(unsigned ms) override { log_.push_back("pause " + std::to_string(ms)); }
+
+ private:
+  Lines& log_;
 };
 
 const Lines kOpening = {"setup 1024 512", "timeouts 10 50 50 50 50", "line", "purge 0C"};
@@ -75,16 +89,18 @@ class DebugCommandTest : public ::testing::Test {
     command.txTone = "69.3";
     command.item = DebugItem::SquelchLevel;
     command.value = 160;
-    link.open = [this](const std::string& name, std::string& failure) -> std::unique_ptr<SerialPort> {
+    link.open = [this](const std::string& name) {
       openedNames.push_back(name);
-      if (!portAvailable) {
-        failure = "port refused";
-        return nullptr;
+      OpenedPort opened;
+      if (portAvailable) {
+        opened.port = std::make_unique<ScriptedPort>(log, script);
+      } else {
+        opened.error = EBUSY;
       }
-      return std::make_unique<ScriptedPort>(log, script);
+      return opened;
     };
-    link.pause = [this](std::uint32_t ms) { log.push_back("pause " + std::to_string(ms)); };
-    link.word = *makeDebugWakeWord("QMDBUG");
+    link.pacer = &pacer;
+    link.word = *MakeWakeUpWord("QMDBUG", 6);
   }
 
   DebugOutcome run() { return runDebugCommand(command, "COM3", link, observer); }
@@ -93,6 +109,7 @@ class DebugCommandTest : public ::testing::Test {
   DebugLink link;
   AnsweringObserver observer;
   Lines log;
+  LoggingPacer pacer{log};
   std::deque<Reply> script;
   Lines openedNames;
   bool portAvailable = true;
@@ -216,7 +233,8 @@ TEST_F(DebugCommandTest, APortThatCannotBeOpenedShowsWhyAndOffersNoRetry) {
   portAvailable = false;
   EXPECT_EQ(run(), DebugOutcome::PortNotOpened);
   EXPECT_TRUE(log.empty());
-  EXPECT_EQ(observer.shown, Lines{"OK: port refused"});
+  EXPECT_EQ(observer.shown, Lines{"OK: Could not Open the Port,Please check whether the Port are "
+                                  "occupied or the device are ok"});
 }
 
 TEST_F(DebugCommandTest, UnpackableInputsAreRefusedBeforeThePortIsOpened) {

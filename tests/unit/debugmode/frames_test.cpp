@@ -93,30 +93,24 @@ TEST(DebugItems, CodesOpcodesNamesAndDefaults) {
   EXPECT_FALSE(debugItemByName("tx power"));
 }
 
-TEST(DebugWakeWord, IsStxAndSixUpperCaseLetters) {
-  EXPECT_EQ(makeDebugWakeWord("ABCXYZ"),
-            (DebugWakeWord{0x02, 0x41, 0x42, 0x43, 0x58, 0x59, 0x5A}));
-  for (const char* bad : {"", "ABCDE", "ABCDEFG", "abcdef", "ABC1EF", "ABC@EF", "ABC[EF"}) {
-    EXPECT_FALSE(makeDebugWakeWord(bad)) << bad;
-  }
-}
-
-TEST(DebugWakeWord, EnvironmentReplacesTheLettersOrIsRefused) {
+TEST(DebugWakeWord, IsStxAndSixLettersFromOptionEnvironmentOrDefault) {
   std::string error;
   ::unsetenv("QM314_DEBUG_WORD");
-  const auto standard = debugWakeWordFromEnvironment(error);
-  ASSERT_TRUE(standard);
-  EXPECT_EQ((*standard)[0], 0x02);
+  EXPECT_EQ(ConfiguredDebugWord("", error),
+            (WakeUpWord{0x02, 'Q', 'M', 'D', 'B', 'U', 'G'}));
 
   ::setenv("QM314_DEBUG_WORD", "ZZTOPS", 1);
-  EXPECT_EQ(debugWakeWordFromEnvironment(error),
-            (DebugWakeWord{0x02, 'Z', 'Z', 'T', 'O', 'P', 'S'}));
+  EXPECT_EQ(ConfiguredDebugWord("", error), (WakeUpWord{0x02, 'Z', 'Z', 'T', 'O', 'P', 'S'}));
+  EXPECT_EQ(ConfiguredDebugWord("ABCXYZ", error),
+            (WakeUpWord{0x02, 0x41, 0x42, 0x43, 0x58, 0x59, 0x5A}));
   EXPECT_TRUE(error.empty());
 
+  for (const char* bad : {"ABCDE", "ABCDEFG", "qmdbug", "ABC1EF"}) {
+    EXPECT_FALSE(ConfiguredDebugWord(bad, error)) << bad;
+  }
   ::setenv("QM314_DEBUG_WORD", "qmdbug", 1);
-  EXPECT_FALSE(debugWakeWordFromEnvironment(error));
+  EXPECT_FALSE(ConfiguredDebugWord("", error));
   EXPECT_NE(error.find("QM314_DEBUG_WORD"), std::string::npos);
-  EXPECT_NE(error.find("qmdbug"), std::string::npos);
   ::unsetenv("QM314_DEBUG_WORD");
 }
 
