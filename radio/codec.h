@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 #include "radio/image.h"
@@ -45,5 +46,11 @@ void Decode(const RadioImage& image, ChannelTable& table, PanelSelections& panel
 // Writes the channel records 1-16, FunctionSetting bytes 0-3 and TypeSetting
 // bytes 2 and 6; every other byte and every bit without meaning stays.
 void Encode(const ChannelTable& table, const PanelSelections& panel, RadioImage& image);
+
+// The Tones cell decode gives for a tone field's high and low byte.
+std::string DecodeToneCell(std::uint8_t high, std::uint8_t low);
+
+// Header row and row labels, which the view writes and the codec never touches.
+void WriteGridLabels(ChannelTable& table);
 
 }  // namespace qm314

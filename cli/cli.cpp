@@ -1,0 +1,45 @@
+// Picks the command from the table, runs it, and turns its failures into
+// messages and exit statuses.
+#include "cli/cli.h"
+
+#include "cli/command.h"
+#include "cli/messages.h"
+
+namespace qm314::cli {
+namespace {
+
+void PrintCommands(std::ostream& os) {
+  os << "usage: " << messages::kProgram << " COMMAND ARGUMENTS\n\ncommands:\n";
+  for (const Command& command : Commands())
+    os << "  " << command.name << " " << command.synopsis << "\n      " << command.summary << "\n";
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool errIsTerminal) {
+  if (args.empty()) {
+    PrintCommands(err);
+    return kExitUsage;
+  }
+  if (args[0] == "help" || args[0] == "--help" || args[0] == "-h") {
+    PrintCommands(out);
+    return kExitSuccess;
+  }
+  const Command* command = FindCommand(args[0]);
+  if (!command) {
+    err << messages::kProgram << ": " << messages::UnknownCommand(args[0]) << "\n";
+    return kExitUsage;
+  }
+  Invocation invocation{{args.begin() + 1, args.end()}, out, err, errIsTerminal};
+  try {
+    return command->run(invocation);
+  } catch (const UsageError& e) {
+    err << messages::kProgram << " " << command->name << ": " << e.what() << "\n"
+        << messages::UsageLine(command->name, command->synopsis) << "\n";
+  } catch (const InputError& e) {
+    err << messages::kProgram << " " << command->name << ": " << e.what() << "\n";
+  }
+  return kExitUsage;
+}
+
+}  // namespace qm314::cli

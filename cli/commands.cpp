@@ -1,0 +1,35 @@
+// The table of qm314-cli commands.  A new command is a file with its function
+// and one line here.
+#include "cli/command.h"
+
+#include <array>
+
+namespace qm314::cli {
+
+int RunNew(Invocation&);
+int RunShow(Invocation&);
+int RunExport(Invocation&);
+int RunImport(Invocation&);
+int RunSet(Invocation&);
+
+namespace {
+
+constexpr std::array kCommands = {
+    Command{"new", "OUT", "write the file a new, untouched document saves", RunNew},
+    Command{"show", "FILE [--json]", "print the settings and the channel table of FILE", RunShow},
+    Command{"export", "FILE [-o OUT.csv]", "write the 16 channel rows of FILE as CSV", RunExport},
+    Command{"import", "CSV FILE [-o OUT]", "set the channel rows of FILE from CSV and save", RunImport},
+    Command{"set", "FILE key=value... [-o OUT]", "change settings by item text and save", RunSet},
+};
+
+}  // namespace
+
+std::span<const Command> Commands() { return kCommands; }
+
+const Command* FindCommand(std::string_view name) {
+  for (const Command& command : kCommands)
+    if (command.name == name) return &command;
+  return nullptr;
+}
+
+}  // namespace qm314::cli

@@ -1,0 +1,30 @@
+// Open, decode, encode and save for the command line.
+#include "cli/headless_view.h"
+
+#include "cli/command.h"
+
+namespace qm314::cli {
+
+HeadlessView::HeadlessView() { decode(); }
+
+void HeadlessView::decode() {
+  Decode(m_doc.image(), m_grid, m_panel);
+  WriteGridLabels(m_grid);
+}
+
+void HeadlessView::open(const std::string& path) {
+  if (FileResult result = m_doc.OnOpenDocument(path); !result) throw InputError(result.message);
+  decode();
+}
+
+void HeadlessView::save(const std::string& path) {
+  const FileResult result =
+      m_doc.OnSaveDocument(path, [this](RadioImage& image) { Encode(m_grid, m_panel, image); });
+  if (!result) throw InputError(result.message);
+}
+
+void HeadlessView::saveImage(const std::string& path) {
+  if (FileResult result = m_doc.OnSaveDocument(path); !result) throw InputError(result.message);
+}
+
+}  // namespace qm314::cli

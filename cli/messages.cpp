@@ -1,0 +1,49 @@
+// Texts of qm314-cli's own messages.
+#include "cli/messages.h"
+
+namespace qm314::cli::messages {
+namespace {
+
+std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+
+}  // namespace
+
+std::string UnknownCommand(std::string_view name) {
+  return "unknown command " + Quoted(name) + "; \"qm314-cli help\" lists the commands";
+}
+std::string UnknownOption(std::string_view option) { return "unknown option " + Quoted(option); }
+std::string MissingOptionValue(std::string_view option) { return "option " + Quoted(option) + " needs a value"; }
+std::string UnexpectedArgument(std::string_view argument) { return "unexpected argument " + Quoted(argument); }
+std::string NotACount(std::string_view option, std::string_view text) {
+  return "option " + Quoted(option) + " needs a whole number of 0 or more, not " + Quoted(text);
+}
+std::string UsageLine(std::string_view command, std::string_view synopsis) {
+  return "usage: " + std::string(kProgram) + " " + std::string(command) + " " + std::string(synopsis);
+}
+
+std::string CannotWrite(std::string_view path, std::string_view reason) {
+  return "cannot write " + Quoted(path) + ": " + std::string(reason);
+}
+std::string CannotRead(std::string_view path, std::string_view reason) {
+  return "cannot read " + Quoted(path) + ": " + std::string(reason);
+}
+
+std::string NotAnAssignment(std::string_view argument) {
+  return Quoted(argument) + " is not a setting assignment of the form key=value";
+}
+std::string UnknownSetting(std::string_view key, std::string_view known) {
+  return "unknown setting " + Quoted(key) + "; the settings are " + std::string(known);
+}
+std::string UnknownSettingValue(std::string_view key, std::string_view value, std::string_view items) {
+  return Quoted(value) + " is not an item of " + std::string(key) + "; its items are " + std::string(items);
+}
+
+std::string CsvError(std::string_view path, int line, std::string_view what) {
+  return std::string(path) + ", line " + std::to_string(line) + ": " + std::string(what) + "; nothing was written";
+}
+std::string CsvCellRefused(std::string_view path, int row, std::string_view column, std::string_view text) {
+  return std::string(path) + ": row " + std::to_string(row) + ", column " + std::string(column) + ": " +
+         Quoted(text) + " is not a text the channel grid can hold; nothing was written";
+}
+
+}  // namespace qm314::cli::messages

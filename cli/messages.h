@@ -1,0 +1,31 @@
+// Messages of qm314-cli about its arguments and input files.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace qm314::cli::messages {
+
+inline constexpr std::string_view kProgram = "qm314-cli";
+inline constexpr const char* kMissingArguments = "missing arguments";
+
+std::string UnknownCommand(std::string_view name);
+std::string UnknownOption(std::string_view option);
+std::string MissingOptionValue(std::string_view option);
+std::string UnexpectedArgument(std::string_view argument);
+std::string NotACount(std::string_view option, std::string_view text);
+std::string UsageLine(std::string_view command, std::string_view synopsis);
+
+std::string CannotWrite(std::string_view path, std::string_view reason);
+std::string CannotRead(std::string_view path, std::string_view reason);
+
+// set
+std::string NotAnAssignment(std::string_view argument);
+std::string UnknownSetting(std::string_view key, std::string_view known);
+std::string UnknownSettingValue(std::string_view key, std::string_view value, std::string_view items);
+
+// import
+std::string CsvError(std::string_view path, int line, std::string_view what);
+std::string CsvCellRefused(std::string_view path, int row, std::string_view column, std::string_view text);
+
+}  // namespace qm314::cli::messages

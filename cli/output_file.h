@@ -1,0 +1,17 @@
+// Text output of a command: to a file when one is named, else to standard output.
+#pragma once
+
+#include <optional>
+#include <ostream>
+#include <string>
+
+namespace qm314::cli {
+
+// Writes text to path (replacing it as a whole, never half-written) or to out.
+// InputError when the file cannot be written.
+void WriteTextOutput(const std::optional<std::string>& path, const std::string& text, std::ostream& out);
+
+// The whole content of a text file; InputError when it cannot be read.
+std::string ReadTextFile(const std::string& path);
+
+}  // namespace qm314::cli

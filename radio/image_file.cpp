@@ -1,0 +1,123 @@
+// Reading and atomically replacing channel data files with POSIX calls, so
+// every failure carries the system's reason.
+#include "radio/image_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
+#include "radio/messages.h"
+
+namespace qm314 {
+namespace {
+
+std::string SystemReason(int error) { return std::strerror(error); }
+
+// Closes a descriptor on every way out of a scope.
+class FileDescriptor {
+ public:
+  explicit FileDescriptor(int fd) : fd_(fd) {}
+  FileDescriptor(const FileDescriptor&) = delete;
+  FileDescriptor& operator=(const FileDescriptor&) = delete;
+  ~FileDescriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  int get() const { return fd_; }
+  // Closes now and reports the result, which for a written file is the last word.
+  int close() {
+    const int result = ::close(fd_);
+    fd_ = -1;
+    return result;
+  }
+
+ private:
+  int fd_;
+};
+
+// Renaming over a symbolic link would replace the link; save through it instead.
+std::string ResolveTarget(const std::string& path) {
+  std::error_code ec;
+  if (std::filesystem::is_symlink(path, ec)) {
+    const auto target = std::filesystem::weakly_canonical(path, ec);
+    if (!ec) return target.string();
+  }
+  return path;
+}
+
+// Creates a new temporary file in the target's folder; -1 with errno on failure.
+int CreateTemporary(const std::string& target, std::string& tempPath) {
+  const std::filesystem::path p(target);
+  const std::string stem = "." + p.filename().string() + ".saving-" + std::to_string(::getpid()) + "-";
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    tempPath = (p.parent_path() / (stem + std::to_string(attempt))).string();
+    const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  errno = EEXIST;
+  return -1;
+}
+
+bool WriteAll(int fd, const std::uint8_t* data, std::size_t size) {
+  while (size > 0) {
+    const ssize_t n = ::write(fd, data, size);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    data += n;
+    size -= static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+}  // namespace
+
+FileResult ReadImageFile(const std::string& path, RadioImage& image) {
+  FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  if (fd.get() < 0) return FileResult::Failure(messages::CannotOpenFile(path, SystemReason(errno)));
+  struct stat info {};
+  if (::fstat(fd.get(), &info) == 0 && S_ISDIR(info.st_mode))
+    return FileResult::Failure(messages::CannotOpenFile(path, SystemReason(EISDIR)));
+
+  RadioImage::Bytes bytes{};
+  std::size_t got = 0;
+  while (got < bytes.size()) {
+    const ssize_t n = ::read(fd.get(), bytes.data() + got, bytes.size() - got);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return FileResult::Failure(messages::CannotOpenFile(path, SystemReason(errno)));
+    }
+    if (n == 0) break;
+    got += static_cast<std::size_t>(n);
+  }
+  if (got < bytes.size()) return FileResult::Failure(messages::FileTooShort(path, got));
+  image.bytes() = bytes;
+  return FileResult::Success();
+}
+
+FileResult WriteImageFile(const std::string& path, const RadioImage& image) {
+  const std::string target = ResolveTarget(path);
+  std::string tempPath;
+  FileDescriptor fd(CreateTemporary(target, tempPath));
+  if (fd.get() < 0) return FileResult::Failure(messages::CannotSaveFile(path, SystemReason(errno)));
+
+  // A replaced file keeps its permissions; a new one gets the umask's.
+  struct stat info {};
+  if (::stat(target.c_str(), &info) == 0) ::fchmod(fd.get(), info.st_mode & 07777);
+
+  int error = 0;
+  if (!WriteAll(fd.get(), image.data(), image.size()) || ::fsync(fd.get()) != 0) error = errno;
+  if (fd.close() != 0 && error == 0) error = errno;
+  if (error == 0 && ::rename(tempPath.c_str(), target.c_str()) != 0) error = errno;
+  if (error != 0) {
+    ::unlink(tempPath.c_str());
+    return FileResult::Failure(messages::CannotSaveFile(path, SystemReason(error)));
+  }
+  return FileResult::Success();
+}
+
+}  // namespace qm314

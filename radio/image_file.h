@@ -1,0 +1,28 @@
+// The channel data file: the 1024 image bytes in address order, nothing else.
+#pragma once
+
+#include <string>
+
+#include "radio/image.h"
+
+namespace qm314 {
+
+// Success, or what went wrong in a sentence the user can act on.
+struct FileResult {
+  bool ok = true;
+  std::string message;
+
+  static FileResult Success() { return {}; }
+  static FileResult Failure(std::string text) { return {false, std::move(text)}; }
+  explicit operator bool() const { return ok; }
+};
+
+// Reads the first 1024 bytes of path into image.  A shorter file fails and
+// leaves image untouched; bytes past the 1024th are ignored.
+FileResult ReadImageFile(const std::string& path, RadioImage& image);
+
+// Writes the image to a temporary file beside path and renames it over path,
+// so a failure never damages a file already there.
+FileResult WriteImageFile(const std::string& path, const RadioImage& image);
+
+}  // namespace qm314

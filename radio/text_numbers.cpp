@@ -1,0 +1,120 @@
+// Leading-number parsing and locale-free fixed-point formatting of cell texts.
+#include "radio/text_numbers.h"
+
+#include <charconv>
+#include <climits>
+#include <cmath>
+#include <cstdio>
+
+namespace qm314 {
+namespace {
+
+bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Skips white space and reads an optional sign; returns the position after them.
+std::size_t SkipSpaceAndSign(std::string_view text, bool& negative) {
+  std::size_t i = 0;
+  while (i < text.size() && IsSpace(text[i])) ++i;
+  negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+    negative = text[i] == '-';
+    ++i;
+  }
+  return i;
+}
+
+std::size_t SkipDigits(std::string_view text, std::size_t i) {
+  while (i < text.size() && IsDigit(text[i])) ++i;
+  return i;
+}
+
+}  // namespace
+
+int LeadingInteger(std::string_view text) {
+  bool negative = false;
+  std::size_t i = SkipSpaceAndSign(text, negative);
+  long long value = 0;
+  for (; i < text.size() && IsDigit(text[i]); ++i) {
+    value = value * 10 + (text[i] - '0');
+    if (value > static_cast<long long>(INT_MAX) + 1) break;
+  }
+  if (negative) value = -value;
+  if (value > INT_MAX) return INT_MAX;
+  if (value < INT_MIN) return INT_MIN;
+  return static_cast<int>(value);
+}
+
+double LeadingReal(std::string_view text) {
+  bool negative = false;
+  const std::size_t start = SkipSpaceAndSign(text, negative);
+  const std::size_t intEnd = SkipDigits(text, start);
+  std::size_t end = intEnd;
+  std::size_t fracDigits = 0;
+  if (end < text.size() && text[end] == '.') {
+    const std::size_t fracEnd = SkipDigits(text, end + 1);
+    fracDigits = fracEnd - (end + 1);
+    if (intEnd > start || fracDigits > 0) end = fracEnd;
+  }
+  if (intEnd == start && fracDigits == 0) return 0.0;
+
+  std::string number(text.substr(start, end - start));
+  if (fracDigits == 0 && !number.empty() && number.back() == '.') number.pop_back();
+  if (number.front() == '.') number.insert(number.begin(), '0');
+
+  // An exponent counts only when at least one digit follows the 'e'.
+  long long exponent = 0;
+  if (end < text.size() && (text[end] == 'e' || text[end] == 'E')) {
+    std::size_t j = end + 1;
+    bool expNegative = false;
+    if (j < text.size() && (text[j] == '+' || text[j] == '-')) {
+      expNegative = text[j] == '-';
+      ++j;
+    }
+    const std::size_t expEnd = SkipDigits(text, j);
+    if (expEnd > j) {
+      for (std::size_t k = j; k < expEnd && exponent < 100000; ++k) exponent = exponent * 10 + (text[k] - '0');
+      if (expNegative) exponent = -exponent;
+      number += 'e';
+      number += std::to_string(exponent);
+    }
+  }
+
+  double value = 0.0;
+  const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
+  if (result.ec == std::errc::result_out_of_range) {
+    // Past the double range: overflow gives infinity, underflow zero, as strtod does.
+    const long long magnitude = exponent + static_cast<long long>(intEnd - start);
+    value = magnitude > 0 ? HUGE_VAL : 0.0;
+  }
+  return negative ? -value : value;
+}
+
+int TruncateToInt(double value) {
+  if (!(value > static_cast<double>(INT_MIN) - 1.0 && value < static_cast<double>(INT_MAX) + 1.0))
+    return INT_MIN;
+  return static_cast<int>(value);
+}
+
+std::string FormatFixed(double value, int width, int precision) {
+  char buffer[400];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, precision);
+  std::string text(buffer, result.ec == std::errc() ? result.ptr : buffer);
+  if (static_cast<int>(text.size()) < width) text.insert(0, static_cast<std::size_t>(width) - text.size(), ' ');
+  return text;
+}
+
+std::string FormatTwoDigits(int value) {
+  char buffer[16];
+  std::snprintf(buffer, sizeof buffer, "%02d", value);
+  return buffer;
+}
+
+bool IsAllDigits(std::string_view text) {
+  if (text.empty()) return false;
+  for (char c : text)
+    if (!IsDigit(c)) return false;
+  return true;
+}
+
+}  // namespace qm314

@@ -1,0 +1,31 @@
+// Number reading and formatting of cell texts.  Reading takes the longest
+// leading number and never fails; formatting is independent of the C locale, so
+// the GUI (which switches to the user's locale) writes the same texts as the CLI.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace qm314 {
+
+// Optional white space and sign, then decimal digits; 0 when there are none.
+// Values beyond the 32-bit range saturate.
+int LeadingInteger(std::string_view text);
+
+// As LeadingInteger, with an optional decimal fraction and exponent.
+double LeadingReal(std::string_view text);
+
+// Drops the fractional part toward zero.  A value outside the 32-bit range (or
+// NaN) gives INT_MIN, the integer the radio's original platform produced.
+int TruncateToInt(double value);
+
+// printf's "%W.Pf" in the C locale.
+std::string FormatFixed(double value, int width, int precision);
+
+// printf's "%02d".
+std::string FormatTwoDigits(int value);
+
+// True for a non-empty text of decimal digits only.
+bool IsAllDigits(std::string_view text);
+
+}  // namespace qm314
