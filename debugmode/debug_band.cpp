@@ -2,10 +2,9 @@
 #include "debugmode/debug_band.h"
 
 #include <algorithm>
-#include <charconv>
-#include <cmath>
 
-#include "debugmode/leading_number.h"
+#include "radio/code_tables.h"
+#include "radio/text_numbers.h"
 
 namespace qm314 {
 
@@ -30,33 +29,25 @@ std::uint32_t unitsOf(double mhz) {
 }  // namespace
 
 DebugBand debugBandFor(std::string_view bandText) {
-  if (bandText == kPmr446BandText) {
+  if (bandText == FieldItems().at(0)) {
     return {kPmrLow / kUnitsPerMhz, kPmrLow, kPmrMiddle, kPmrHigh};
   }
-  const double base = leadingNumber(bandText);
+  const double base = LeadingReal(bandText);
   return {base, unitsOf(base), unitsOf(base + 10), unitsOf(base + 20)};
 }
 
-std::string formatDebugFrequency(double mhz) {
-  char buf[64];
-  const auto res = std::to_chars(buf, buf + sizeof buf, mhz, std::chars_format::fixed, 5);
-  std::string text(buf, res.ptr);
-  if (text.size() < 8) text.insert(0, 8 - text.size(), ' ');
-  return text;
-}
+std::string formatDebugFrequency(double mhz) { return FormatFixed(mhz, 8, 5); }
 
 std::string formatDebugUnits(std::uint32_t units) {
   return formatDebugFrequency(units / kUnitsPerMhz);
 }
 
 std::uint32_t normaliseDebugUnits(std::string_view text, const DebugBand& band, DebugStep step) {
-  const double mhz = leadingNumber(text);
+  const double mhz = LeadingReal(text);
   // A negative or oversized number lands above the band, as the unsigned
   // conversion always made it; text without a number reads as 0.
   std::uint32_t v = 0;
-  if (std::isnan(mhz)) {
-    v = 0;
-  } else if (mhz < 0.0 || mhz * kUnitsPerMhz >= 4294967296.0) {
+  if (mhz < 0.0 || mhz * kUnitsPerMhz >= 4294967296.0) {
     v = UINT32_MAX;
   } else {
     v = static_cast<std::uint32_t>(mhz * kUnitsPerMhz);

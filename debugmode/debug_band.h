@@ -16,9 +16,6 @@ struct DebugBand {
   std::uint32_t high;
 };
 
-// The band text the image decode puts in the "Field" box.
-inline constexpr std::string_view kPmr446BandText = "PMR 446 BAND";
-
 // PMR446 gives its first, middle and last channel; any other text its leading
 // number N gives N, N + 10 and N + 20 MHz.
 DebugBand debugBandFor(std::string_view bandText);

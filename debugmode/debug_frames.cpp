@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "debugmode/leading_number.h"
+#include "radio/text_numbers.h"
 
 namespace qm314 {
 
@@ -29,7 +29,7 @@ const ItemInfo& info(DebugItem item) {
 
 // value x scale, truncated towards zero, when it fits `digits` decimal digits.
 std::optional<std::uint32_t> scaledDigits(std::string_view text, double scale, int digits) {
-  const double scaled = leadingNumber(text) * scale;
+  const double scaled = LeadingReal(text) * scale;
   const double limit = std::pow(10.0, digits);
   if (!(scaled >= 0.0 && scaled < limit)) return std::nullopt;
   return static_cast<std::uint32_t>(scaled);

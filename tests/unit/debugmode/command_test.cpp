@@ -246,7 +246,7 @@ TEST_F(DebugCommandTest, UnpackableInputsAreRefusedBeforeThePortIsOpened) {
   const std::vector<Case> cases = {
       {&DebugCommand::rxFrequency, "-5", "receive frequency \"-5\""},
       {&DebugCommand::txFrequency, "1000", "transmit frequency \"1000\""},
-      {&DebugCommand::rxFrequency, "nan", "receive frequency"},
+      {&DebugCommand::rxFrequency, "1e3", "receive frequency"},
       {&DebugCommand::txFrequency, "1e9", "transmit frequency"},
       {&DebugCommand::rxTone, "1000.0", "receive tone \"1000.0\""},
       {&DebugCommand::txTone, "-67.0", "transmit tone"},

@@ -6,7 +6,6 @@
 
 #include "debugmode/debug_frames.h"
 #include "debugmode/debug_word.h"
-#include "debugmode/leading_number.h"
 
 namespace qm314 {
 namespace {
@@ -36,7 +35,7 @@ TEST(DebugFields, FrequencyTextsPackLowestDigitPairFirst) {
 }
 
 TEST(DebugFields, FrequenciesThatDoNotFitEightDigitsAreNotPacked) {
-  for (const char* text : {"-5", "-0.00001", "1000", "1000.0", "12345", "inf", "nan"}) {
+  for (const char* text : {"-5", "-0.00001", "1000", "1000.0", "12345", "1e3", "1e400"}) {
     EXPECT_FALSE(frequencyUnits(text)) << text;
   }
 }
@@ -112,16 +111,6 @@ TEST(DebugWakeWord, IsStxAndSixLettersFromOptionEnvironmentOrDefault) {
   EXPECT_FALSE(ConfiguredDebugWord("", error));
   EXPECT_NE(error.find("QM314_DEBUG_WORD"), std::string::npos);
   ::unsetenv("QM314_DEBUG_WORD");
-}
-
-TEST(LeadingNumber, ReadsAsAtofDoes) {
-  const std::vector<std::pair<const char*, double>> cases = {
-      {"450 - 470MHZ", 450.0}, {"  12.5kHz", 12.5}, {"PMR 446 BAND", 0.0},
-      {"", 0.0},              {"-5", -5.0},         {"+7.25", 7.25},
-      {"--5", 0.0},           {".5", 0.5},          {"1e2x", 100.0},
-      {"0x1A", 26.0},         {"0x", 0.0},          {"\t\n3", 3.0},
-  };
-  for (const auto& [text, value] : cases) EXPECT_DOUBLE_EQ(leadingNumber(text), value) << text;
 }
 
 }  // namespace
