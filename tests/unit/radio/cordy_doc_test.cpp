@@ -1,0 +1,160 @@
+#include "radio/cordy_doc.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "radio/codec.h"
+#include "radio/default_image.h"
+
+namespace qm314 {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+class CCordyDocTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char pattern[] = "/tmp/qm314-doc-test-XXXXXX";
+    ASSERT_NE(::mkdtemp(pattern), nullptr);
+    dir_ = pattern;
+  }
+  void TearDown() override {
+    std::filesystem::permissions(dir_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add);
+    std::filesystem::remove_all(dir_);
+  }
+  std::string path(const std::string& name) const { return (dir_ / name).string(); }
+  void write(const std::string& name, const Bytes& data) const {
+    std::ofstream file(path(name), std::ios::binary);
+    file.write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
+  }
+  Bytes read(const std::string& name) const {
+    std::ifstream file(path(name), std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  }
+  static CCordyDoc::EncodeHook Encoder() {
+    return [](RadioImage& image) {
+      ChannelTable table;
+      PanelSelections panel;
+      Decode(image, table, panel);
+      Encode(table, panel, image);
+    };
+  }
+
+  std::filesystem::path dir_;
+};
+
+TEST_F(CCordyDocTest, SavingANewDocumentRewritesTheEmptyChannels) {
+  CCordyDoc doc;
+  ASSERT_TRUE(doc.OnNewDocument());
+  ASSERT_TRUE(doc.OnSaveDocument(path("new.int"), Encoder()));
+  const Bytes file = read("new.int");
+  ASSERT_EQ(file.size(), 1024u);
+  for (int block = 1; block <= 16; ++block)
+    for (int byte = 0; byte < 16; ++byte)
+      EXPECT_EQ(file[static_cast<std::size_t>(block * 16 + byte)], byte == 12 ? 0xED : 0xFF) << block << "/" << byte;
+  const RadioImage defaults = DefaultImage();
+  for (std::size_t offset = 0; offset < 1024; ++offset) {
+    if (offset < 16 || offset >= 17 * 16) {
+      ASSERT_EQ(file[offset], defaults.at(offset)) << offset;
+    }
+  }
+  EXPECT_EQ(doc.GetPathName(), path("new.int"));
+}
+
+TEST_F(CCordyDocTest, OpenUsesTheFirst1024BytesOfALongerFile) {
+  Bytes data(2048);
+  for (std::size_t i = 0; i < data.size(); ++i) data[i] = static_cast<std::uint8_t>(i * 7 + 3);
+  write("long.int", data);
+  CCordyDoc doc;
+  doc.SetModifiedFlag();
+  ASSERT_TRUE(doc.OnOpenDocument(path("long.int")));
+  EXPECT_FALSE(doc.IsModified());
+  EXPECT_EQ(Bytes(doc.image().data(), doc.image().data() + 1024), Bytes(data.begin(), data.begin() + 1024));
+}
+
+TEST_F(CCordyDocTest, ShortMissingOrFolderOpenLeavesTheDocumentAsItWas) {
+  write("short.int", Bytes(1023, 0x00));
+  write("empty.int", Bytes());
+  CCordyDoc doc;
+  doc.image().at(100) = 0x42;
+  doc.SetModifiedFlag();
+  ASSERT_TRUE(doc.OnSaveDocument(path("mine.int")));
+  doc.SetModifiedFlag();
+  const RadioImage before = doc.image();
+
+  const FileResult shortResult = doc.OnOpenDocument(path("short.int"));
+  EXPECT_FALSE(shortResult.ok);
+  EXPECT_NE(shortResult.message.find("1023 bytes"), std::string::npos) << shortResult.message;
+  EXPECT_NE(shortResult.message.find("1024"), std::string::npos);
+  EXPECT_FALSE(doc.OnOpenDocument(path("empty.int")));
+  const FileResult missing = doc.OnOpenDocument(path("missing.int"));
+  EXPECT_FALSE(missing.ok);
+  EXPECT_NE(missing.message.find("No such file"), std::string::npos) << missing.message;
+  EXPECT_FALSE(doc.OnOpenDocument(dir_.string()));
+
+  EXPECT_EQ(doc.image(), before);
+  EXPECT_TRUE(doc.IsModified());
+  EXPECT_EQ(doc.GetPathName(), path("mine.int"));
+}
+
+TEST_F(CCordyDocTest, SaveReplacesTheFileAndKeepsItsPermissions) {
+  write("radio.int", Bytes(1024, 0x11));
+  ::chmod(path("radio.int").c_str(), 0640);
+  CCordyDoc doc;
+  ASSERT_TRUE(doc.OnSaveDocument(path("radio.int")));
+  EXPECT_EQ(read("radio.int"), Bytes(doc.image().bytes().begin(), doc.image().bytes().end()));
+  struct stat info {};
+  ASSERT_EQ(::stat(path("radio.int").c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0640u);
+  // Nothing but the file itself is left in the folder.
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_), std::filesystem::directory_iterator()), 1);
+}
+
+TEST_F(CCordyDocTest, SaveThroughASymbolicLinkKeepsTheLink) {
+  write("real.int", Bytes(1024, 0x11));
+  std::filesystem::create_symlink(path("real.int"), path("link.int"));
+  CCordyDoc doc;
+  ASSERT_TRUE(doc.OnSaveDocument(path("link.int")));
+  EXPECT_TRUE(std::filesystem::is_symlink(path("link.int")));
+  EXPECT_EQ(read("real.int")[0], 0xFF);
+}
+
+TEST_F(CCordyDocTest, FailedSaveReportsAndLeavesThePreviousFile) {
+  CCordyDoc doc;
+  const FileResult noFolder = doc.OnSaveDocument(path("no/such/folder.int"));
+  EXPECT_FALSE(noFolder.ok);
+  EXPECT_NE(noFolder.message.find("folder.int"), std::string::npos) << noFolder.message;
+
+  // A target that is a folder cannot be replaced by a file.
+  std::filesystem::create_directory(path("taken.int"));
+  EXPECT_FALSE(doc.OnSaveDocument(path("taken.int")));
+  EXPECT_TRUE(std::filesystem::is_directory(path("taken.int")));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_), std::filesystem::directory_iterator()), 1);
+}
+
+TEST_F(CCordyDocTest, SaveRunsTheEncodeHookFirstAndClearsModified) {
+  CCordyDoc doc;
+  doc.SetModifiedFlag();
+  ASSERT_TRUE(doc.OnSaveDocument(path("a.int"), [](RadioImage& image) { image.at(0) = 0x5A; }));
+  EXPECT_EQ(read("a.int")[0], 0x5A);
+  EXPECT_EQ(doc.image().at(0), 0x5A);
+  EXPECT_FALSE(doc.IsModified());
+}
+
+TEST_F(CCordyDocTest, NewDocumentResetsEveryByte) {
+  CCordyDoc doc;
+  doc.image().bytes().fill(0x00);
+  doc.SetModifiedFlag();
+  ASSERT_TRUE(doc.OnNewDocument());
+  EXPECT_EQ(doc.image(), DefaultImage());
+  EXPECT_FALSE(doc.IsModified());
+}
+
+}  // namespace
+}  // namespace qm314
