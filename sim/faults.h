@@ -1,0 +1,30 @@
+// The ways the simulated radio can misbehave, as named on qm314-sim's command line.
+// Faults tied to a block strike once, so the next transfer on the same line succeeds.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace qm314::sim {
+
+struct FaultPlan {
+  struct ShortAnswer {
+    int block;
+    std::size_t bytes;
+  };
+
+  bool silent = false;        // answers nothing at all
+  bool wrongConfirm = false;  // answers the confirmation with 0x15 instead of 0x06
+  int noise = 0;              // stray bytes ahead of every wake-up acknowledgement
+  std::optional<ShortAnswer> shortAnswer;  // read answer of block K cut to N bytes
+  std::optional<int> noAckBlock;           // block K is never acknowledged
+  std::optional<int> unplugBlock;          // the cable is pulled at block K's request
+};
+
+// Adds one fault given as "silent", "wrong-confirm", "noise[:N]", "short:N@K",
+// "no-ack@K" or "unplug@K"; false with a message for anything else.
+bool AddFault(std::string_view text, FaultPlan& plan, std::string& error);
+
+}  // namespace qm314::sim

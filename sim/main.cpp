@@ -1,0 +1,135 @@
+// qm314-sim: a simulated QM-314 on a pseudo-terminal.  Prints the device path on
+// the first line of standard output, then answers as the radio would.
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "link/wakeup_word.h"
+#include "sim/faults.h"
+#include "sim/memory_file.h"
+#include "sim/pty_line.h"
+#include "sim/sim_radio.h"
+
+namespace {
+
+volatile std::sig_atomic_t gStop = 0;
+
+void OnStopSignal(int) { gStop = 1; }
+
+constexpr const char* kUsage =
+    "usage: qm314-sim [--image FILE] [--save FILE] [--fault KIND...] [--clone-word LETTERS]\n"
+    "                 [--log FILE]\n"
+    "  --image FILE   start with the 1024 bytes of FILE as the radio's memory\n"
+    "  --save FILE    keep the memory in FILE: after each completed write and on exit\n"
+    "  --fault KIND   silent | wrong-confirm | noise[:N] | short:N@K | no-ack@K | unplug@K\n"
+    "                 (K a block 0-127; block faults strike once)\n"
+    "  --clone-word   the seven letters of the clone wake-up word (else $QM314_CLONE_WORD)\n"
+    "  --log FILE     append one line per event of the conversation\n";
+
+int Usage(const std::string& problem) {
+  std::fprintf(stderr, "qm314-sim: %s\n%s", problem.c_str(), kUsage);
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using namespace qm314;
+  std::string imagePath, savePath, logPath, cloneLetters;
+  sim::FaultPlan faults;
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    auto value = [&](std::string& into) {
+      if (i + 1 >= args.size()) return false;
+      into = args[++i];
+      return true;
+    };
+    if (a == "--help" || a == "-h") {
+      std::fputs(kUsage, stdout);
+      return 0;
+    }
+    if (a == "--image" || a == "--save" || a == "--log" || a == "--clone-word") {
+      std::string& into = a == "--image" ? imagePath
+                          : a == "--save" ? savePath
+                          : a == "--log"  ? logPath
+                                          : cloneLetters;
+      if (!value(into)) return Usage(a + " needs a value");
+    } else if (a == "--fault") {
+      bool any = false;
+      while (i + 1 < args.size() && args[i + 1].rfind("--", 0) != 0) {
+        std::string error;
+        if (!sim::AddFault(args[++i], faults, error)) return Usage(error);
+        any = true;
+      }
+      if (!any) return Usage("--fault needs a kind");
+    } else {
+      return Usage("unknown argument \"" + a + "\"");
+    }
+  }
+
+  std::string error;
+  const std::optional<WakeUpWord> cloneWord = ConfiguredCloneWord(cloneLetters, error);
+  if (!cloneWord) return Usage(error);
+  RadioImage memory;
+  if (!imagePath.empty() && !sim::LoadMemory(imagePath, memory, error)) {
+    std::fprintf(stderr, "qm314-sim: %s\n", error.c_str());
+    return 2;
+  }
+  std::ofstream log;
+  if (!logPath.empty()) {
+    log.open(logPath, std::ios::app);
+    if (!log) return Usage("cannot open the log " + logPath);
+  }
+
+  // The stop signals are let through only while the line waits, so none is lost
+  // between the test of the flag and the wait.
+  sigset_t stopSignals, waitMask;
+  sigemptyset(&stopSignals);
+  sigaddset(&stopSignals, SIGTERM);
+  sigaddset(&stopSignals, SIGINT);
+  sigaddset(&stopSignals, SIGHUP);
+  sigprocmask(SIG_BLOCK, &stopSignals, &waitMask);
+  sigdelset(&waitMask, SIGTERM);
+  sigdelset(&waitMask, SIGINT);
+  sigdelset(&waitMask, SIGHUP);
+  struct sigaction action {};
+  action.sa_handler = OnStopSignal;
+  sigaction(SIGTERM, &action, nullptr);
+  sigaction(SIGINT, &action, nullptr);
+  sigaction(SIGHUP, &action, nullptr);
+
+  sim::SimRadio radio(*cloneWord, memory, faults);
+  sim::PtyLine line;
+  if (!line.open(error)) {
+    std::fprintf(stderr, "qm314-sim: %s\n", error.c_str());
+    return 1;
+  }
+  std::printf("%s\n", line.devicePath().c_str());
+  std::fflush(stdout);
+
+  bool saveFailed = false;
+  auto save = [&] {
+    if (savePath.empty()) return;
+    if (!sim::SaveMemory(savePath, radio.memory(), error)) {
+      std::fprintf(stderr, "qm314-sim: %s\n", error.c_str());
+      saveFailed = true;
+    }
+  };
+  const sim::PtyLine::End end = line.serve(radio, gStop, waitMask, [&](const sim::SimReply& r) {
+    if (log.is_open()) {
+      for (const std::string& e : r.events) log << e << '\n';
+      log.flush();
+    }
+    if (r.memoryWritten) save();
+  });
+  save();
+  if (end == sim::PtyLine::End::Failed) {
+    std::fprintf(stderr, "qm314-sim: the line failed: %s\n", std::strerror(errno));
+    return 1;
+  }
+  return saveFailed ? 1 : 0;
+}
