@@ -8,8 +8,9 @@
 #include <vector>
 
 #include "link/wakeup_word.h"
+#include "radio/default_image.h"
+#include "radio/image_file.h"
 #include "sim/faults.h"
-#include "sim/memory_file.h"
 #include "sim/pty_line.h"
 #include "sim/sim_radio.h"
 
@@ -23,6 +24,7 @@ constexpr const char* kUsage =
     "usage: qm314-sim [--image FILE] [--save FILE] [--fault KIND...] [--clone-word LETTERS]\n"
     "                 [--log FILE]\n"
     "  --image FILE   start with the 1024 bytes of FILE as the radio's memory\n"
+    "                 (else the memory of a new document)\n"
     "  --save FILE    keep the memory in FILE: after each completed write and on exit\n"
     "  --fault KIND   silent | wrong-confirm | noise[:N] | short:N@K | no-ack@K | unplug@K\n"
     "                 (K a block 0-127; block faults strike once)\n"
@@ -74,10 +76,12 @@ int main(int argc, char** argv) {
   std::string error;
   const std::optional<WakeUpWord> cloneWord = ConfiguredCloneWord(cloneLetters, error);
   if (!cloneWord) return Usage(error);
-  RadioImage memory;
-  if (!imagePath.empty() && !sim::LoadMemory(imagePath, memory, error)) {
-    std::fprintf(stderr, "qm314-sim: %s\n", error.c_str());
-    return 2;
+  RadioImage memory = DefaultImage();
+  if (!imagePath.empty()) {
+    if (const FileResult loaded = ReadImageFile(imagePath, memory); !loaded) {
+      std::fprintf(stderr, "qm314-sim: %s\n", loaded.message.c_str());
+      return 2;
+    }
   }
   std::ofstream log;
   if (!logPath.empty()) {
@@ -114,8 +118,8 @@ int main(int argc, char** argv) {
   bool saveFailed = false;
   auto save = [&] {
     if (savePath.empty()) return;
-    if (!sim::SaveMemory(savePath, radio.memory(), error)) {
-      std::fprintf(stderr, "qm314-sim: %s\n", error.c_str());
+    if (const FileResult saved = WriteImageFile(savePath, radio.memory()); !saved) {
+      std::fprintf(stderr, "qm314-sim: %s\n", saved.message.c_str());
       saveFailed = true;
     }
   };
