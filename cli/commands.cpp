@@ -11,6 +11,7 @@ int RunShow(Invocation&);
 int RunExport(Invocation&);
 int RunImport(Invocation&);
 int RunSet(Invocation&);
+int RunDebug(Invocation&);
 
 namespace {
 
@@ -20,6 +21,10 @@ constexpr std::array kCommands = {
     Command{"export", "FILE [-o OUT.csv]", "write the 16 channel rows of FILE as CSV", RunExport},
     Command{"import", "CSV FILE [-o OUT]", "set the channel rows of FILE from CSV and save", RunImport},
     Command{"set", "FILE key=value... [-o OUT]", "change settings by item text and save", RunSet},
+    Command{"debug",
+            "PORT --item NAME --value N [--rx MHZ] [--tx MHZ] [--rx-tone T] [--tx-tone T] "
+            "[--retries N] [--debug-word LETTERS]",
+            "send one tuning command of the Debug Mode dialog", RunDebug},
 };
 
 }  // namespace

@@ -93,15 +93,15 @@ class Conversation {
 
 std::optional<std::string> refuseDebugCommand(const DebugCommand& command) {
   if (!frequencyUnits(command.rxFrequency)) {
-    return debugmsg::frequencyOutOfRange("receive", command.rxFrequency);
+    return debugmsg::FrequencyOutOfRange("receive", command.rxFrequency);
   }
   if (!frequencyUnits(command.txFrequency)) {
-    return debugmsg::frequencyOutOfRange("transmit", command.txFrequency);
+    return debugmsg::FrequencyOutOfRange("transmit", command.txFrequency);
   }
-  if (!toneTenths(command.rxTone)) return debugmsg::toneOutOfRange("receive", command.rxTone);
-  if (!toneTenths(command.txTone)) return debugmsg::toneOutOfRange("transmit", command.txTone);
+  if (!toneTenths(command.rxTone)) return debugmsg::ToneOutOfRange("receive", command.rxTone);
+  if (!toneTenths(command.txTone)) return debugmsg::ToneOutOfRange("transmit", command.txTone);
   if (command.value < 0 || command.value > kDebugValueMax) {
-    return debugmsg::valueOutOfRange(command.value);
+    return debugmsg::ValueOutOfRange(command.value);
   }
   return std::nullopt;
 }
