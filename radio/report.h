@@ -4,10 +4,12 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "radio/codec.h"
+#include "radio/settings_fields.h"
 
 namespace qm314 {
 
@@ -56,6 +58,14 @@ inline constexpr ColumnShown kPrintedColumns = {true, true, true, false, true};
 // The report for a grid (header row and row labels included) and the panel.
 // A box without selection prints an empty value.
 std::vector<ReportLine> BuildReport(const ChannelTable& table, const PanelSelections& panel,
+                                    const ColumnShown& shown = kPrintedColumns);
+
+// The text a settings box shows; the form answers it from its own boxes.
+using BoxTextSource = std::function<std::string(const SettingField& box)>;
+
+// The same report with the settings' values taken from boxText, which is asked
+// for the boxes only: Power always prints its fixed text.
+std::vector<ReportLine> BuildReport(const ChannelTable& table, const BoxTextSource& boxText,
                                     const ColumnShown& shown = kPrintedColumns);
 
 // The report as plain text, one line per report line, cells placed at their x.
