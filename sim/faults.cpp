@@ -21,7 +21,23 @@ std::optional<int> Block(std::string_view text) {
   return Number(text, 0, clone::kReadBlocks - 1);
 }
 
+constexpr DebugStage kDebugStages[] = {DebugStage::Wake,         DebugStage::Identification,
+                                       DebugStage::Confirmation, DebugStage::ItemSelect,
+                                       DebugStage::Frequencies,  DebugStage::TonesAndValue};
+
 }  // namespace
+
+const char* DebugStageName(DebugStage stage) {
+  switch (stage) {
+    case DebugStage::Wake: return "wake";
+    case DebugStage::Identification: return "ident";
+    case DebugStage::Confirmation: return "confirm";
+    case DebugStage::ItemSelect: return "item";
+    case DebugStage::Frequencies: return "frequencies";
+    case DebugStage::TonesAndValue: return "tones";
+  }
+  return "";
+}
 
 bool AddFault(std::string_view text, FaultPlan& plan, std::string& error) {
   const std::size_t at = text.find('@');
@@ -56,6 +72,14 @@ bool AddFault(std::string_view text, FaultPlan& plan, std::string& error) {
       return true;
     }
   }
+  if ((name == "debug-silent" || name == "debug-wrong") && hasBlock && !hasCount) {
+    for (DebugStage stage : kDebugStages) {
+      if (block == DebugStageName(stage)) {
+        plan.debugFault = FaultPlan::DebugFault{stage, name == "debug-wrong"};
+        return true;
+      }
+    }
+  }
   if ((name == "no-ack" || name == "unplug") && hasBlock && !hasCount) {
     if (const std::optional<int> k = Block(block)) {
       (name == "no-ack" ? plan.noAckBlock : plan.unplugBlock) = *k;
@@ -64,7 +88,8 @@ bool AddFault(std::string_view text, FaultPlan& plan, std::string& error) {
   }
   error = "unknown fault \"" + std::string(text) +
           "\" (silent, wrong-confirm, noise[:N], short:N@K, no-ack@K, unplug@K; "
-          "K is a block 0-127, N for short is 0-11)";
+          "K is a block 0-127, N for short is 0-11; debug-silent@STAGE, debug-wrong@STAGE, "
+          "STAGE one of wake, ident, confirm, item, frequencies, tones)";
   return false;
 }
 

@@ -9,7 +9,17 @@
 
 namespace qm314::sim {
 
+// The stages of the tuning conversation where the radio can fail to answer.
+enum class DebugStage { Wake, Identification, Confirmation, ItemSelect, Frequencies, TonesAndValue };
+// "wake", "ident", "confirm", "item", "frequencies", "tones".
+const char* DebugStageName(DebugStage stage);
+
 struct FaultPlan {
+  struct DebugFault {
+    DebugStage stage;
+    bool wrongByte;  // answers 0x15 instead of nothing
+  };
+
   struct ShortAnswer {
     int block;
     std::size_t bytes;
@@ -21,10 +31,12 @@ struct FaultPlan {
   std::optional<ShortAnswer> shortAnswer;  // read answer of block K cut to N bytes
   std::optional<int> noAckBlock;           // block K is never acknowledged
   std::optional<int> unplugBlock;          // the cable is pulled at block K's request
+  std::optional<DebugFault> debugFault;    // the tuning conversation fails once at a stage
 };
 
 // Adds one fault given as "silent", "wrong-confirm", "noise[:N]", "short:N@K",
-// "no-ack@K" or "unplug@K"; false with a message for anything else.
+// "no-ack@K", "unplug@K", "debug-silent@STAGE" or "debug-wrong@STAGE" (STAGE one of
+// the DebugStageName texts); false with a message for anything else.
 bool AddFault(std::string_view text, FaultPlan& plan, std::string& error);
 
 }  // namespace qm314::sim

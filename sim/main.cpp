@@ -8,8 +8,10 @@
 #include <vector>
 
 #include "link/wakeup_word.h"
+#include "debugmode/debug_word.h"
 #include "radio/default_image.h"
 #include "radio/image_file.h"
+#include "sim/debug_conversation.h"
 #include "sim/faults.h"
 #include "sim/pty_line.h"
 #include "sim/sim_radio.h"
@@ -22,13 +24,16 @@ void OnStopSignal(int) { gStop = 1; }
 
 constexpr const char* kUsage =
     "usage: qm314-sim [--image FILE] [--save FILE] [--fault KIND...] [--clone-word LETTERS]\n"
-    "                 [--log FILE]\n"
+    "                 [--debug-word LETTERS] [--log FILE]\n"
     "  --image FILE   start with the 1024 bytes of FILE as the radio's memory\n"
     "                 (else the memory of a new document)\n"
     "  --save FILE    keep the memory in FILE: after each completed write and on exit\n"
     "  --fault KIND   silent | wrong-confirm | noise[:N] | short:N@K | no-ack@K | unplug@K\n"
-    "                 (K a block 0-127; block faults strike once)\n"
+    "                 | debug-silent@STAGE | debug-wrong@STAGE\n"
+    "                 (K a block 0-127; STAGE wake, ident, confirm, item, frequencies or\n"
+    "                 tones; block and stage faults strike once)\n"
     "  --clone-word   the seven letters of the clone wake-up word (else $QM314_CLONE_WORD)\n"
+    "  --debug-word   the six letters of the debug wake-up word (else $QM314_DEBUG_WORD)\n"
     "  --log FILE     append one line per event of the conversation\n";
 
 int Usage(const std::string& problem) {
@@ -40,7 +45,7 @@ int Usage(const std::string& problem) {
 
 int main(int argc, char** argv) {
   using namespace qm314;
-  std::string imagePath, savePath, logPath, cloneLetters;
+  std::string imagePath, savePath, logPath, cloneLetters, debugLetters;
   sim::FaultPlan faults;
   const std::vector<std::string> args(argv + 1, argv + argc);
   for (std::size_t i = 0; i < args.size(); ++i) {
@@ -54,11 +59,13 @@ int main(int argc, char** argv) {
       std::fputs(kUsage, stdout);
       return 0;
     }
-    if (a == "--image" || a == "--save" || a == "--log" || a == "--clone-word") {
+    if (a == "--image" || a == "--save" || a == "--log" || a == "--clone-word" ||
+        a == "--debug-word") {
       std::string& into = a == "--image" ? imagePath
                           : a == "--save" ? savePath
                           : a == "--log"  ? logPath
-                                          : cloneLetters;
+                          : a == "--clone-word" ? cloneLetters
+                                          : debugLetters;
       if (!value(into)) return Usage(a + " needs a value");
     } else if (a == "--fault") {
       bool any = false;
@@ -76,6 +83,8 @@ int main(int argc, char** argv) {
   std::string error;
   const std::optional<WakeUpWord> cloneWord = ConfiguredCloneWord(cloneLetters, error);
   if (!cloneWord) return Usage(error);
+  const std::optional<WakeUpWord> debugWord = ConfiguredDebugWord(debugLetters, error);
+  if (!debugWord) return Usage(error);
   RadioImage memory = DefaultImage();
   if (!imagePath.empty()) {
     if (const FileResult loaded = ReadImageFile(imagePath, memory); !loaded) {
@@ -107,6 +116,7 @@ int main(int argc, char** argv) {
   sigaction(SIGHUP, &action, nullptr);
 
   sim::SimRadio radio(*cloneWord, memory, faults);
+  radio.addConversation(*debugWord, std::make_unique<sim::DebugConversation>(radio.faults()));
   sim::PtyLine line;
   if (!line.open(error)) {
     std::fprintf(stderr, "qm314-sim: %s\n", error.c_str());

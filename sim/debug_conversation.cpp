@@ -1,0 +1,123 @@
+// The simulated radio's tuning conversation.
+#include "sim/debug_conversation.h"
+
+#include <cstdio>
+#include <string>
+
+#include "debugmode/debug_frames.h"
+
+namespace qm314::sim {
+namespace {
+
+// What the radio calls itself when asked.
+constexpr std::array<std::uint8_t, kDebugIdentLength> kIdentification{'Q', 'M', '3', '1',
+                                                                      '4', ' ', 0x01, 0x00};
+// The byte a faulty radio answers instead of the right one.
+constexpr std::uint8_t kWrongByte = 0x15;
+
+std::string Hex(const std::uint8_t* bytes, std::size_t n) {
+  std::string out;
+  char buf[4];
+  for (std::size_t i = 0; i < n; ++i) {
+    std::snprintf(buf, sizeof buf, i ? " %02X" : "%02X", bytes[i]);
+    out += buf;
+  }
+  return out;
+}
+
+bool IsOpcode(std::uint8_t byte) {
+  for (DebugItem item : kDebugItems) {
+    if (debugItemOpcode(item) == byte) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+bool DebugConversation::strikes(DebugStage stage, SimReply& reply) {
+  if (!faults_.debugFault || faults_.debugFault->stage != stage) return false;
+  const bool wrong = faults_.debugFault->wrongByte;
+  faults_.debugFault.reset();  // strikes once, so a Retry gets through
+  reply.events.push_back(std::string("debug fault: ") + (wrong ? "wrong answer" : "silent") +
+                         " at " + DebugStageName(stage));
+  if (wrong) reply.bytes.push_back(kWrongByte);
+  state_ = State::Asleep;
+  return true;
+}
+
+bool DebugConversation::answer(DebugStage stage, std::uint8_t byte, SimReply& reply) {
+  if (strikes(stage, reply)) return false;
+  reply.bytes.push_back(byte);
+  return true;
+}
+
+void DebugConversation::unexpected(std::uint8_t byte, SimReply& reply) {
+  reply.events.push_back("debug: unexpected byte " + Hex(&byte, 1) + ", conversation ended");
+  state_ = State::Asleep;
+}
+
+void DebugConversation::start(SimReply& reply) {
+  reply.events.push_back("debug wake-up");
+  current_ = {};
+  state_ = State::Asleep;
+  if (answer(DebugStage::Wake, kDebugAck, reply)) state_ = State::Woken;
+}
+
+void DebugConversation::receive(std::uint8_t byte, SimReply& reply) {
+  switch (state_) {
+    case State::Asleep:
+      return;
+    case State::Woken:
+      if (byte != kDebugRequest) return unexpected(byte, reply);
+      state_ = State::Requested;
+      return;
+    case State::Requested:
+      if (byte != kDebugIdentRequest) return unexpected(byte, reply);
+      if (strikes(DebugStage::Identification, reply)) return;
+      reply.bytes.insert(reply.bytes.end(), kIdentification.begin(), kIdentification.end());
+      state_ = State::Identified;
+      return;
+    case State::Identified:
+      if (byte != kDebugAck) return unexpected(byte, reply);
+      if (answer(DebugStage::Confirmation, kDebugAck, reply)) state_ = State::Confirmed;
+      return;
+    case State::Confirmed:
+      if (byte != kDebugItemSelect) return unexpected(byte, reply);
+      state_ = State::Opcode;
+      return;
+    case State::Opcode:
+      if (!IsOpcode(byte)) return unexpected(byte, reply);
+      current_.opcode = byte;
+      state_ = State::OpcodeAgain;
+      return;
+    case State::OpcodeAgain:
+      if (byte != current_.opcode) return unexpected(byte, reply);
+      state_ = State::Trailer;
+      return;
+    case State::Trailer:
+      if (byte != kDebugItemTrailer) return unexpected(byte, reply);
+      reply.events.push_back("debug item " + Hex(&current_.opcode, 1));
+      frameBytes_ = 0;
+      if (answer(DebugStage::ItemSelect, kDebugAccept, reply)) state_ = State::FrequencyFrame;
+      return;
+    case State::FrequencyFrame:
+      current_.frequencies[frameBytes_++] = byte;
+      if (frameBytes_ < current_.frequencies.size()) return;
+      reply.events.push_back("debug frequencies " + Hex(current_.frequencies.data(), 8));
+      frameBytes_ = 0;
+      if (answer(DebugStage::Frequencies, kDebugAccept, reply)) state_ = State::ToneFrame;
+      return;
+    case State::ToneFrame:
+      current_.tonesAndValue[frameBytes_++] = byte;
+      if (frameBytes_ < current_.tonesAndValue.size()) return;
+      reply.events.push_back("debug tones and value " + Hex(current_.tonesAndValue.data(), 8));
+      if (answer(DebugStage::TonesAndValue, kDebugAccept, reply)) {
+        received_.push_back(current_);
+        reply.events.push_back("debug command complete");
+      }
+      state_ = State::Asleep;
+      return;
+  }
+}
+
+}  // namespace qm314::sim
