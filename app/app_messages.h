@@ -1,0 +1,23 @@
+// Texts of the application shell.
+#pragma once
+
+namespace qm314::msg {
+
+// Caption of the main window, whatever document is open.
+inline constexpr const char* kFrameCaption = "Trevna QM-314 Programming Software";
+inline constexpr const char* kSettingsKey = "Local AppWizard-Generated Applications";
+inline constexpr const char* kAppTitle = "Trevna Electronics Programming Software";
+inline constexpr const char* kFileFilter = "Channel Data (*.int)";
+inline constexpr const char* kFileExtension = ".int";
+inline constexpr const char* kUntitled = "Untitled";
+inline constexpr const char* kReady = "Ready";
+// %1: the document's file name, or "Untitled".
+inline constexpr const char* kSaveChanges = "Save changes to %1?";
+// %1: the argument that is not understood.
+inline constexpr const char* kBadArgument = "Unknown command-line argument: %1";
+
+inline constexpr const char* kAboutCaption = "About QM-314";
+inline constexpr const char* kAboutLine = "Trevna Communication Software";
+inline constexpr const char* kAboutDetails = "QM-314 Programming Software Version 1.0\nCopyright (C) Trevna Electronics";
+
+}  // namespace qm314::msg

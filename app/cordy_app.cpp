@@ -1,0 +1,162 @@
+// Start-up and the document commands of the application.
+#include "app/cordy_app.h"
+
+#include <QFileInfo>
+#include <QSettings>
+
+#include "app/aboutdlg.h"
+#include "app/app_messages.h"
+#include "app/command_ids.h"
+#include "app/file_prompts.h"
+#include "app/mainframe.h"
+#include "app/recent_files.h"
+#include "editor/cordy_view.h"
+#include "editor/message_box.h"
+
+namespace qm314 {
+
+CCordyApp::CCordyApp() : CCordyApp(Services{}) {}
+
+CCordyApp::CCordyApp(Services services) {
+  if (!services.boxes) {
+    ownBoxes_ = std::make_unique<ModalMessageBoxes>();
+    services.boxes = ownBoxes_.get();
+  }
+  if (!services.files) {
+    ownFiles_ = std::make_unique<DialogFilePrompts>();
+    services.files = ownFiles_.get();
+  }
+  if (!services.settings) {
+    ownSettings_ = std::make_unique<QSettings>(QString::fromUtf8(msg::kSettingsKey),
+                                               QString::fromUtf8(msg::kAppTitle));
+    services.settings = ownSettings_.get();
+  }
+  boxes_ = services.boxes;
+  files_ = services.files;
+  settings_ = services.settings;
+}
+
+CCordyApp::~CCordyApp() = default;
+
+const QStringList& CCordyApp::recentFiles() const { return recent_->files(); }
+
+bool CCordyApp::InitInstance(const QStringList& arguments) {
+  recent_ = std::make_unique<RecentFileList>(*settings_);
+  m_pToneCodeTable = &ToneCodeTable();
+  m_bGridInitialised = false;
+
+  frame_ = std::make_unique<CMainFrame>();
+  view_ = new CCordyView({m_doc, *boxes_, m_bGridInitialised});
+  frame_->SetView(view_);
+  ConnectCommands();
+
+  QString file;
+  for (const QString& argument : arguments) {
+    if (argument.startsWith(QLatin1Char('-')) || !file.isEmpty()) {
+      boxes_->Show(nullptr, QString::fromUtf8(msg::kBadArgument).arg(argument), BoxButtons::Ok,
+                   BoxIcon::Error);
+      return false;
+    }
+    file = argument;
+  }
+  if (file.isEmpty()) {
+    m_doc.OnNewDocument();
+    view_->OnInitialUpdate();
+  } else if (!OpenDocumentFile(file)) {
+    return false;
+  }
+
+  frame_->show();
+  return true;
+}
+
+void CCordyApp::ConnectCommands() {
+  using namespace command;
+  CMainFrame* frame = frame_.get();
+  connect(frame->action(kFileNew), &QAction::triggered, this, &CCordyApp::OnFileNew);
+  connect(frame->action(kFileOpen), &QAction::triggered, this, &CCordyApp::OnFileOpen);
+  connect(frame->action(kFileSave), &QAction::triggered, this, &CCordyApp::OnFileSave);
+  connect(frame->action(kFileSaveAs), &QAction::triggered, this, &CCordyApp::OnFileSaveAs);
+  connect(frame->action(kAppAbout), &QAction::triggered, this, &CCordyApp::OnAppAbout);
+  frame->setCloseGuard([this] { return SaveModified(); });
+  frame->setDropHandler([this](const QString& path) {
+    if (SaveModified()) OpenDocumentFile(path);
+  });
+}
+
+QString CCordyApp::DocumentTitle() const {
+  const std::string& path = m_doc.GetPathName();
+  if (path.empty()) return QString::fromUtf8(msg::kUntitled);
+  return QFileInfo(QString::fromStdString(path)).fileName();
+}
+
+bool CCordyApp::SaveModified() {
+  // An editor still open holds an edit the document has not seen yet.
+  view_->CommitCellEdit();
+  if (!m_doc.IsModified()) return true;
+  const BoxAnswer answer =
+      boxes_->Show(frame_.get(), QString::fromUtf8(msg::kSaveChanges).arg(DocumentTitle()),
+                   BoxButtons::YesNoCancel, BoxIcon::Question);
+  if (answer == BoxAnswer::No) return true;
+  if (answer != BoxAnswer::Yes) return false;
+  return OnFileSave();
+}
+
+void CCordyApp::OnFileNew() {
+  if (!SaveModified()) return;
+  m_doc.OnNewDocument();
+  view_->OnInitialUpdate();
+}
+
+void CCordyApp::OnFileOpen() {
+  if (!SaveModified()) return;
+  const QString path = files_->OpenFileName(frame_.get());
+  if (!path.isEmpty()) OpenDocumentFile(path);
+}
+
+bool CCordyApp::OpenDocumentFile(const QString& path) {
+  const FileResult result = m_doc.OnOpenDocument(path.toStdString());
+  if (!result) {
+    // The document and the form stay as they were.
+    boxes_->Show(frame_.get(), QString::fromStdString(result.message), BoxButtons::Ok,
+                 BoxIcon::Error);
+    return false;
+  }
+  recent_->Add(path);
+  view_->OnInitialUpdate();
+  return true;
+}
+
+bool CCordyApp::OnFileSave() {
+  const std::string& path = m_doc.GetPathName();
+  if (path.empty()) return OnFileSaveAs();
+  return DoSave(QString::fromStdString(path));
+}
+
+bool CCordyApp::OnFileSaveAs() {
+  const QString suggested = DocumentTitle().endsWith(QLatin1String(msg::kFileExtension))
+                                ? DocumentTitle()
+                                : DocumentTitle() + QLatin1String(msg::kFileExtension);
+  const QString path = files_->SaveFileName(frame_.get(), suggested);
+  if (path.isEmpty()) return false;
+  return DoSave(path);
+}
+
+bool CCordyApp::DoSave(const QString& path) {
+  const FileResult result =
+      m_doc.OnSaveDocument(path.toStdString(), [this](RadioImage& image) { view_->EncodeInto(image); });
+  if (!result) {
+    boxes_->Show(frame_.get(), QString::fromStdString(result.message), BoxButtons::Ok,
+                 BoxIcon::Error);
+    return false;
+  }
+  recent_->Add(path);
+  return true;
+}
+
+void CCordyApp::OnAppAbout() {
+  CAboutDlg dialog(frame_.get());
+  dialog.exec();
+}
+
+}  // namespace qm314

@@ -1,0 +1,79 @@
+// CCordyApp: the application object.  It owns the tone table, the
+// grid-initialised flag, the one document, frame and view, the settings
+// store, and the file commands New, Open, Save and Save As.
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+#include <memory>
+
+#include "radio/code_tables.h"
+#include "radio/cordy_doc.h"
+
+class QSettings;
+
+namespace qm314 {
+
+class CCordyView;
+class CMainFrame;
+class FilePrompts;
+class MessageBoxHost;
+class RecentFileList;
+
+class CCordyApp : public QObject {
+  Q_OBJECT
+ public:
+  // What the application asks the user through; null means the real dialogs
+  // and the program's own settings store.
+  struct Services {
+    MessageBoxHost* boxes = nullptr;
+    FilePrompts* files = nullptr;
+    QSettings* settings = nullptr;
+  };
+
+  CCordyApp();
+  explicit CCordyApp(Services services);
+  ~CCordyApp() override;
+
+  // Start-up; false when the program is to end (an argument or a file on
+  // the command line could not be used; the user has been told).
+  bool InitInstance(const QStringList& arguments);
+
+  CMainFrame* mainFrame() const { return frame_.get(); }
+  CCordyView* view() const { return view_; }
+  CCordyDoc& document() { return m_doc; }
+  MessageBoxHost& boxes() const { return *boxes_; }
+  const TextList& toneCodeTable() const { return *m_pToneCodeTable; }
+  const QStringList& recentFiles() const;
+
+  void OnFileNew();
+  void OnFileOpen();
+  bool OpenDocumentFile(const QString& path);
+  bool OnFileSave();
+  bool OnFileSaveAs();
+  void OnAppAbout();
+  // Asks whether to save a modified document: false when the user cancels
+  // or the save fails.
+  bool SaveModified();
+
+ private:
+  bool DoSave(const QString& path);
+  QString DocumentTitle() const;
+  void ConnectCommands();
+
+  std::unique_ptr<MessageBoxHost> ownBoxes_;
+  std::unique_ptr<FilePrompts> ownFiles_;
+  std::unique_ptr<QSettings> ownSettings_;
+  MessageBoxHost* boxes_;
+  FilePrompts* files_;
+  QSettings* settings_;
+  std::unique_ptr<RecentFileList> recent_;
+
+  const TextList* m_pToneCodeTable = nullptr;
+  bool m_bGridInitialised = false;
+  CCordyDoc m_doc;
+  std::unique_ptr<CMainFrame> frame_;
+  CCordyView* view_ = nullptr;
+};
+
+}  // namespace qm314

@@ -1,0 +1,256 @@
+// Menus, toolbar, status bar and window behaviour of the main frame.
+#include "app/mainframe.h"
+
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QScreen>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "app/app_messages.h"
+#include "app/command_ids.h"
+#include "app/icons.h"
+#include "editor/cordy_view.h"
+
+namespace qm314 {
+namespace {
+
+constexpr int kInitialWidth = 800;
+constexpr int kInitialHeight = 1100;
+constexpr int kToolButtonSize = 18;
+
+QString LocalIntFile(const QMimeData* data) {
+  if (!data || !data->hasUrls()) return {};
+  for (const QUrl& url : data->urls()) {
+    if (url.isLocalFile() &&
+        url.toLocalFile().endsWith(QLatin1String(msg::kFileExtension), Qt::CaseInsensitive)) {
+      return url.toLocalFile();
+    }
+  }
+  return {};
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
+  setObjectName(QStringLiteral("CMainFrame"));
+  setWindowTitle(QString::fromUtf8(msg::kFrameCaption));
+  setWindowIcon(icons::Application());
+  resize(kInitialWidth, kInitialHeight);
+  setAcceptDrops(true);
+  CreateMenus();
+  CreateToolBar();
+  CreateStatusBar();
+}
+
+QAction* CMainFrame::AddCommand(QMenu* menu, int id, const char* objectName, const QString& text,
+                                const QString& prompt) {
+  auto* action = new QAction(text, this);
+  action->setObjectName(QString::fromLatin1(objectName));
+  action->setData(id);
+  // A prompt is "status text\ntooltip", as the string table kept them.
+  const QStringList parts = prompt.split(QLatin1Char('\n'));
+  action->setStatusTip(parts.value(0));
+  action->setToolTip(parts.value(1, parts.value(0)));
+  if (menu) menu->addAction(action);
+  actions_.insert(id, action);
+  return action;
+}
+
+void CMainFrame::CreateMenus() {
+  using namespace command;
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  file->setObjectName(QStringLiteral("menuFile"));
+  AddCommand(file, kFileNew, kFileNewName, QStringLiteral("&New\tCtrl+N"),
+             QStringLiteral("Create a new document\nNew"))
+      ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+  AddCommand(file, kFileOpen, kFileOpenName, QStringLiteral("&Open...\tCtrl+O"),
+             QStringLiteral("Open an existing document\nOpen"))
+      ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+  AddCommand(file, kFileSave, kFileSaveName, QStringLiteral("&Save\tCtrl+S"),
+             QStringLiteral("Save the active document\nSave"))
+      ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+  AddCommand(file, kFileSaveAs, kFileSaveAsName, QStringLiteral("Save &As..."),
+             QStringLiteral("Save the active document with a new name\nSave As"));
+  file->addSeparator();
+  AddCommand(file, kFilePrint, kFilePrintName, QStringLiteral("&Print...\tCtrl+P"),
+             QStringLiteral("Print the active document\nPrint"))
+      ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+  AddCommand(file, kFilePrintPreview, kFilePrintPreviewName, QStringLiteral("Print Pre&view"),
+             QStringLiteral("Display full pages\nPrint Preview"));
+  AddCommand(file, kFilePrintSetup, kFilePrintSetupName, QStringLiteral("P&rint Setup..."),
+             QStringLiteral("Change the printer and printing options\nPrint Setup"));
+  file->addSeparator();
+  AddCommand(file, kAppExit, kAppExitName, QStringLiteral("E&xit"),
+             QStringLiteral("Quit the application; prompts to save documents\nExit"));
+  connect(action(kAppExit), &QAction::triggered, this, &QWidget::close);
+
+  QMenu* program = menuBar()->addMenu(QStringLiteral("&Program"));
+  program->setObjectName(QStringLiteral("menuProgram"));
+  AddCommand(program, kProgramRead, kProgramReadName, QStringLiteral("&Read From Radio\tCtrl+R"),
+             QStringLiteral("Read Data From Radio\nRead"));
+  program->addSeparator();
+  AddCommand(program, kProgramWrite, kProgramWriteName,
+             QStringLiteral("&Write To Radio\tCtrl+W"), QStringLiteral("Write Data to Radio \nWrite"));
+
+  QMenu* port = menuBar()->addMenu(QStringLiteral("P&ort"));
+  port->setObjectName(QStringLiteral("menuPort"));
+  auto* ports = new QActionGroup(this);
+  ports->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
+  const struct {
+    int id;
+    const char* name;
+    const char* text;
+    const char* prompt;
+  } portItems[] = {
+      {kPortCom1, kPortCom1Name, "COM1(&P)\tCtrl+C", "Choose Communication Port one \nCom1"},
+      {kPortCom2, kPortCom2Name, "COM2(&Q)\tCtrl+D", "Choose Communication Port two \nCom2"},
+      {kPortCom3, kPortCom3Name, "COM3(&S)\tCtrl+E", "Choose Communication Port three \nCom3"},
+      {kPortCom4, kPortCom4Name, "COM4(&T)\tCtrl+F", "Choose Communication Port four \nCom4"},
+  };
+  for (const auto& item : portItems) {
+    QAction* a = AddCommand(port, item.id, item.name, QString::fromLatin1(item.text),
+                            QString::fromLatin1(item.prompt));
+    a->setCheckable(true);
+    ports->addAction(a);
+  }
+  connect(port, &QMenu::aboutToShow, this, &CMainFrame::OnUpdatePortMenu);
+
+  QMenu* viewMenu = menuBar()->addMenu(QStringLiteral("&View"));
+  viewMenu->setObjectName(QStringLiteral("menuView"));
+  AddCommand(viewMenu, kViewToolbar, kViewToolbarName, QStringLiteral("&Toolbar"),
+             QStringLiteral("Show or hide the toolbar\nToggle ToolBar"))
+      ->setCheckable(true);
+  AddCommand(viewMenu, kViewStatusBar, kViewStatusBarName, QStringLiteral("&Status Bar"),
+             QStringLiteral("Show or hide the status bar\nToggle StatusBar"))
+      ->setCheckable(true);
+
+  // Reached by keyboard only: no menu item or button carries it.
+  QAction* debug = AddCommand(nullptr, kDebugOnLine, kDebugOnLineName, QStringLiteral("Debug on line"),
+                              QStringLiteral("Debug TX Power,Squelch Level,Low Power Alert\nDebug on line"));
+  debug->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D));
+  debug->setShortcutContext(Qt::WindowShortcut);
+  addAction(debug);
+
+  AddCommand(nullptr, kAppAbout, kAppAboutName, QStringLiteral("&About QM-314..."),
+             QStringLiteral("Display program information, version number and copyright\nAbout"));
+}
+
+void CMainFrame::CreateToolBar() {
+  using namespace command;
+  toolBar_ = addToolBar(QStringLiteral("Standard"));
+  toolBar_->setObjectName(QStringLiteral("toolBar"));
+  toolBar_->setIconSize(QSize(kToolButtonSize, kToolButtonSize));
+  toolBar_->setMovable(true);
+  toolBar_->setAllowedAreas(Qt::AllToolBarAreas);
+  action(kFileNew)->setIcon(icons::New());
+  action(kFileOpen)->setIcon(icons::Open());
+  action(kFileSave)->setIcon(icons::Save());
+  action(kProgramRead)->setIcon(icons::ReadFromRadio());
+  action(kProgramWrite)->setIcon(icons::WriteToRadio());
+  action(kFilePrint)->setIcon(icons::Print());
+  action(kAppAbout)->setIcon(icons::About());
+  for (int id : {kFileNew, kFileOpen, kFileSave, 0, kProgramRead, kProgramWrite, 0, kFilePrint,
+                 kAppAbout}) {
+    if (id == 0) {
+      toolBar_->addSeparator();
+    } else {
+      toolBar_->addAction(action(id));
+    }
+  }
+  QAction* toggle = action(kViewToolbar);
+  toggle->setChecked(true);
+  connect(toggle, &QAction::toggled, toolBar_, &QWidget::setVisible);
+  connect(toolBar_, &QToolBar::visibilityChanged, toggle, &QAction::setChecked);
+}
+
+void CMainFrame::CreateStatusBar() {
+  QStatusBar* bar = statusBar();
+  bar->setObjectName(QStringLiteral("statusBar"));
+  for (const char* indicator : {"CAP", "NUM", "SCRL"}) {
+    auto* pane = new QLabel(QString::fromLatin1(indicator), bar);
+    pane->setObjectName(QStringLiteral("indicator") + QString::fromLatin1(indicator));
+    pane->setFrameShape(QFrame::Panel);
+    pane->setFrameShadow(QFrame::Sunken);
+    pane->setAlignment(Qt::AlignCenter);
+    pane->setMinimumWidth(pane->sizeHint().width() + 8);
+    // The lock keys' state is not known to the program here: the panes
+    // keep their places and show their names greyed.
+    pane->setEnabled(false);
+    bar->addPermanentWidget(pane);
+  }
+  bar->showMessage(QString::fromUtf8(msg::kReady));
+  // After a menu prompt the pane falls back to the idle text.
+  connect(bar, &QStatusBar::messageChanged, bar, [bar](const QString& text) {
+    if (text.isEmpty()) bar->showMessage(QString::fromUtf8(msg::kReady));
+  });
+  QAction* toggle = action(command::kViewStatusBar);
+  toggle->setChecked(true);
+  connect(toggle, &QAction::toggled, bar, &QWidget::setVisible);
+}
+
+void CMainFrame::SetView(CCordyView* view) {
+  using namespace command;
+  view_ = view;
+  setCentralWidget(view);
+  connect(action(kPortCom1), &QAction::triggered, view, &CCordyView::OnPortCom1);
+  connect(action(kPortCom2), &QAction::triggered, view, &CCordyView::OnPortCom2);
+  connect(action(kPortCom3), &QAction::triggered, view, &CCordyView::OnPortCom3);
+  connect(action(kPortCom4), &QAction::triggered, view, &CCordyView::OnPortCom4);
+  for (int id : {kPortCom1, kPortCom2, kPortCom3, kPortCom4}) {
+    connect(action(id), &QAction::triggered, this, &CMainFrame::OnUpdatePortMenu);
+  }
+  connect(action(kDebugOnLine), &QAction::triggered, view, &CCordyView::OnDebugOnLine);
+  OnUpdatePortMenu();
+}
+
+void CMainFrame::OnUpdatePortMenu() {
+  using namespace command;
+  const QString current = view_ ? view_->portName() : QString();
+  const struct {
+    int id;
+    const char* name;
+  } items[] = {{kPortCom1, "COM1"}, {kPortCom2, "COM2"}, {kPortCom3, "COM3"}, {kPortCom4, "COM4"}};
+  for (const auto& item : items) action(item.id)->setChecked(current == QLatin1String(item.name));
+}
+
+void CMainFrame::CenterWindow() {
+  const QScreen* screen = this->screen();
+  if (!screen) return;
+  QRect frame = frameGeometry();
+  frame.moveCenter(screen->availableGeometry().center());
+  move(frame.topLeft());
+}
+
+void CMainFrame::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  CenterWindow();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+  if (closeGuard_ && !closeGuard_()) {
+    event->ignore();
+    return;
+  }
+  QMainWindow::closeEvent(event);
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+  if (!LocalIntFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+  const QString path = LocalIntFile(event->mimeData());
+  if (path.isEmpty() || !dropHandler_) return;
+  event->acceptProposedAction();
+  activateWindow();
+  dropHandler_(path);
+}
+
+}  // namespace qm314

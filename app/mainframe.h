@@ -1,0 +1,57 @@
+// CMainFrame: the main window with the File, Program, Port and View menus, the
+// toolbar, and the status bar with its message pane and CAP, NUM and SCRL.
+// Its caption never names the document; it centres itself when shown.
+#pragma once
+
+#include <QMainWindow>
+#include <QMap>
+#include <functional>
+
+class QLabel;
+
+namespace qm314 {
+
+class CCordyView;
+
+class CMainFrame : public QMainWindow {
+  Q_OBJECT
+ public:
+  explicit CMainFrame(QWidget* parent = nullptr);
+
+  // Places the form view and connects the commands the view handles.
+  void SetView(CCordyView* view);
+  CCordyView* view() const { return view_; }
+
+  // The action of a command id (nullptr for an unknown id).
+  QAction* action(int id) const { return actions_.value(id, nullptr); }
+
+  // Asked before the window closes: false keeps it open.
+  void setCloseGuard(std::function<bool()> guard) { closeGuard_ = std::move(guard); }
+  // A file dropped on the window.
+  void setDropHandler(std::function<void(const QString&)> handler) { dropHandler_ = std::move(handler); }
+
+  // Puts the check mark on the Port item naming the view's port.
+  void OnUpdatePortMenu();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
+ private:
+  QAction* AddCommand(QMenu* menu, int id, const char* objectName, const QString& text,
+                      const QString& prompt);
+  void CreateMenus();
+  void CreateToolBar();
+  void CreateStatusBar();
+  void CenterWindow();
+
+  QMap<int, QAction*> actions_;
+  QToolBar* toolBar_ = nullptr;
+  CCordyView* view_ = nullptr;
+  std::function<bool()> closeGuard_;
+  std::function<void(const QString&)> dropHandler_;
+};
+
+}  // namespace qm314

@@ -1,0 +1,46 @@
+// Creation of the grid's in-place pick lists.
+#include "editor/cell_editors.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+
+#include "editor/cordy_form.h"
+#include "editor/msflexgrid.h"
+#include "radio/code_tables.h"
+
+namespace qm314 {
+namespace {
+
+QComboBox* MakeEditor(CMSFlexGrid* grid, const char* name, int id, const TextList& items,
+                      bool scrollBar) {
+  auto* box = new QComboBox(grid);
+  box->setObjectName(QString::fromLatin1(name));
+  box->setProperty("controlId", id);
+  box->setFont(grid->font());
+  for (const std::string& item : items) box->addItem(QString::fromStdString(item));
+  box->view()->setVerticalScrollBarPolicy(scrollBar ? Qt::ScrollBarAsNeeded
+                                                    : Qt::ScrollBarAlwaysOff);
+  box->setGeometry(0, 0, 0, 0);
+  box->hide();
+  return box;
+}
+
+}  // namespace
+
+CellEditors CreateCellEditors(CMSFlexGrid* grid) {
+  CellEditors e;
+  e.channel = MakeEditor(grid, "m_cbChannel", control_id::kChannelEditor, ChannelEditorItems(), true);
+  e.tone = MakeEditor(grid, "m_cbTone", control_id::kToneEditor, ToneEditorItems(), true);
+  e.bclo = MakeEditor(grid, "m_cbBclo", control_id::kBcloEditor, BcloEditorItems(), false);
+  e.scan = MakeEditor(grid, "m_cbScan", control_id::kScanEditor, ScanEditorItems(), false);
+  return e;
+}
+
+bool IsCellEditor(const QComboBox* box) {
+  if (!box) return false;
+  const int id = box->property("controlId").toInt();
+  return id == control_id::kChannelEditor || id == control_id::kToneEditor ||
+         id == control_id::kBcloEditor || id == control_id::kScanEditor;
+}
+
+}  // namespace qm314

@@ -1,0 +1,255 @@
+// The main form's behaviour: set-up, decode and encode, in-place editing.
+#include "editor/cordy_view.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QStatusBar>
+
+#include "editor/cell_editors.h"
+#include "editor/cell_rules.h"
+#include "editor/cordy_form.h"
+#include "editor/message_box.h"
+#include "editor/messages.h"
+#include "editor/msflexgrid.h"
+#include "editor/status_hints.h"
+#include "radio/codec.h"
+#include "radio/cordy_doc.h"
+
+namespace qm314 {
+namespace {
+
+void SelectIndex(QComboBox* box, int index) { box->setCurrentIndex(index); }
+
+}  // namespace
+
+CCordyView::CCordyView(Context context, QWidget* parent)
+    : QWidget(parent),
+      context_(context),
+      StandardToneList(qm314::StandardToneList()),
+      ChannelFrequencyList(qm314::ChannelFrequencyList()) {
+  setObjectName(QStringLiteral("CCordyView"));
+  const FormControls form = BuildCordyForm(this);
+  m_edPower = form.power;
+  m_cbScanSwitch = form.scanSwitch;
+  m_cbMoni = form.moni;
+  m_cbType = form.type;
+  m_cbTot = form.tot;
+  m_cbSquelch = form.squelch;
+  m_cbWarning = form.warning;
+  m_cbField = form.field;
+  m_Grid = form.grid;
+
+  connect(m_Grid, &CMSFlexGrid::EnterCell, this, &CCordyView::OnGridEnterCell);
+  connect(m_Grid, &CMSFlexGrid::LeaveCell, this, &CCordyView::OnGridLeaveCell);
+  connect(m_Grid, &CMSFlexGrid::DblClick, this, &CCordyView::OnGridDblClick);
+  connect(m_Grid, &CMSFlexGrid::KeyPress, this, &CCordyView::OnGridKeyPress);
+  connect(m_Grid, &CMSFlexGrid::MouseDown, this, &CCordyView::OnGridMouseDown);
+  for (QComboBox* box : {m_cbTot, m_cbWarning, m_cbSquelch, m_cbMoni, m_cbScanSwitch}) {
+    connect(box, &QComboBox::activated, this, &CCordyView::MarkModified);
+  }
+  m_pHints = new StatusHints(this, m_Grid, [this](const QString& text) { ShowHint(text); });
+}
+
+CCordyView::~CCordyView() = default;
+
+void CCordyView::OnInitialUpdate() {
+  ResizeParentToFit();
+  if (!context_.gridInitialised) ShapeGridOnce();
+  DecodeImage();
+  ChannelTable table = m_Grid->table();
+  WriteGridLabels(table);
+  m_Grid->setTable(table);
+  m_cbType->setFocus();
+}
+
+void CCordyView::ResizeParentToFit() {
+  // Shrink only: the frame starts larger than the form and never grows.
+  QWidget* frame = window();
+  if (frame == this) return;
+  const QSize fit = frame->sizeHint();
+  frame->resize(std::min(frame->width(), fit.width()), std::min(frame->height(), fit.height()));
+}
+
+void CCordyView::ShapeGridOnce() {
+  m_Grid->SetRows(ChannelTable::kRows);
+  m_Grid->SetCols(ChannelTable::kCols);
+  m_edPower->setText(QString::fromUtf8(kPowerText.data(), static_cast<int>(kPowerText.size())));
+  const long cols = m_Grid->GetCols();
+
+  const CellEditors editors = CreateCellEditors(m_Grid);
+  m_cbBclo = editors.bclo;
+  m_cbScan = editors.scan;
+  m_cbTone = editors.tone;
+  m_cbChannel = editors.channel;
+  for (QComboBox* editor : {m_cbChannel, m_cbTone, m_cbBclo, m_cbScan}) {
+    editor->installEventFilter(this);
+    editor->view()->installEventFilter(this);
+  }
+
+  for (long col = 0; col < cols; ++col) m_Grid->SetColAlignment(col, CMSFlexGrid::kAlignCenterCenter);
+  context_.gridInitialised = true;
+
+  const std::vector<long> widths = ShapedColumnWidths(m_Grid->GetColWidth(ChannelTable::kColTones));
+  for (long col = 0; col < cols; ++col) {
+    m_Grid->SetColWidth(col, widths.at(static_cast<std::size_t>(col)));
+  }
+  m_Grid->SetColAlignment(ChannelTable::kColBclo, CMSFlexGrid::kAlignLeftCenter);
+
+  SelectIndex(m_cbType, 0);
+  SelectIndex(m_cbField, 2);
+}
+
+void CCordyView::DecodeImage() {
+  // A new image makes whatever an open editor holds meaningless: close it
+  // unwritten and load it again for the current cell.
+  if (QComboBox* editor = GetCellEditor()) editor->hide();
+
+  ChannelTable table = m_Grid->table();
+  PanelSelections panel;
+  Decode(context_.document.image(), table, panel);
+  m_Grid->setTable(table);
+
+  SelectIndex(m_cbWarning, panel.warning);
+  SelectIndex(m_cbScanSwitch, panel.scanSwitch);
+  SelectIndex(m_cbSquelch, panel.squelch);
+  SelectIndex(m_cbTot, panel.tot);
+  SelectIndex(m_cbMoni, panel.moni);
+  SelectIndex(m_cbType, panel.type);
+  m_cbField->clear();
+  for (const std::string& item : FieldItems()) m_cbField->addItem(QString::fromStdString(item));
+  SelectIndex(m_cbField, panel.field);
+
+  OnGridEnterCell();
+}
+
+void CCordyView::EncodeImage() { EncodeInto(context_.document.image()); }
+
+void CCordyView::EncodeInto(RadioImage& image) {
+  CommitCellEdit();
+  PanelSelections panel;
+  panel.warning = m_cbWarning->currentIndex();
+  panel.scanSwitch = m_cbScanSwitch->currentIndex();
+  panel.squelch = m_cbSquelch->currentIndex();
+  panel.tot = m_cbTot->currentIndex();
+  panel.moni = m_cbMoni->currentIndex();
+  panel.type = m_cbType->currentIndex();
+  panel.field = m_cbField->currentIndex();
+  Encode(m_Grid->table(), panel, image);
+}
+
+QComboBox* CCordyView::GetCellEditor() const {
+  switch (m_Grid->GetCol()) {
+    case ChannelTable::kColChannel: return m_cbChannel;
+    case ChannelTable::kColTones: return m_cbTone;
+    case ChannelTable::kColBclo: return m_cbBclo;
+    case ChannelTable::kColScan: return m_cbScan;
+    default: return nullptr;
+  }
+}
+
+const TextList* CCordyView::EditorItems(const QComboBox* editor) const {
+  if (editor == m_cbChannel) return &ChannelEditorItems();
+  if (editor == m_cbTone) return &ToneEditorItems();
+  if (editor == m_cbBclo) return &BcloEditorItems();
+  if (editor == m_cbScan) return &ScanEditorItems();
+  return nullptr;
+}
+
+bool CCordyView::CellIsEditable() const { return m_Grid->GetRow() != 0 && m_Grid->GetCol() != 0; }
+
+void CCordyView::BeginCellEdit(short key) {
+  QComboBox* editor = GetCellEditor();
+  if (!editor) return;
+  // A pick list takes no typed text, so a digit only opens the list; the
+  // typed key never reaches the clipboard.
+  if (KeyNeedsNumberMessage(static_cast<int>(m_Grid->GetCol()), key)) {
+    context_.boxes.Show(this, QString::fromUtf8(msg::kPleaseInputNumber), BoxButtons::Ok,
+                        BoxIcon::Warning);
+  }
+  const PixelRect place =
+      EditorPlacement(m_Grid->GetCellLeft(), m_Grid->GetCellTop(), m_Grid->GetCellWidth(),
+                      m_Grid->GetCellHeight(), m_Grid->logicalDpiX(), m_Grid->logicalDpiY());
+  // The dropped list is a window of its own here: the box itself only
+  // covers the cell, from 3 pixels above it to its bottom edge.
+  editor->setGeometry(place.left, place.top, place.width, place.height - kDroppedListRoom + 3);
+  editor->show();
+  editor->raise();
+  editor->setFocus();
+  m_Grid->viewport()->update();
+}
+
+void CCordyView::CommitCellEdit() {
+  QComboBox* editor = GetCellEditor();
+  if (!editor || editor->isHidden()) return;
+  const int row = static_cast<int>(m_Grid->GetRow());
+  const int col = static_cast<int>(m_Grid->GetCol());
+  if (editor->currentIndex() != m_nLoadedChoice) {
+    ChannelTable table = m_Grid->table();
+    if (CommitChoice(table, row, col, editor->currentText().toStdString())) {
+      m_Grid->setTable(table);
+      MarkModified();
+    }
+    m_nLoadedChoice = editor->currentIndex();
+  }
+  const bool hadFocus = editor->hasFocus();
+  editor->hide();
+  if (hadFocus) m_Grid->setFocus();
+}
+
+void CCordyView::OnGridEnterCell() {
+  if (m_Grid->GetRow() == 0) return;
+  QComboBox* editor = GetCellEditor();
+  const TextList* items = EditorItems(editor);
+  if (!items) return;
+  m_nLoadedChoice = PreloadIndex(*items, m_Grid->GetText().toStdString());
+  editor->setCurrentIndex(m_nLoadedChoice);
+}
+
+void CCordyView::OnGridLeaveCell() { CommitCellEdit(); }
+
+void CCordyView::OnGridDblClick() {
+  if (CellIsEditable()) BeginCellEdit(0);
+}
+
+void CCordyView::OnGridKeyPress(short& keyAscii) {
+  if (CellIsEditable()) BeginCellEdit(keyAscii);
+}
+
+void CCordyView::OnGridMouseDown(short button, short, long, long) {
+  constexpr short kRightButton = 2;
+  if (button != kRightButton && CellIsEditable()) BeginCellEdit(0);
+}
+
+bool CCordyView::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      // In the dropped list Enter first picks the item, so the commit waits
+      // until the list has handed its choice to the box.
+      if (qobject_cast<QComboBox*>(watched)) {
+        // Consumed here: passed on, the grid would take it for a key typed
+        // on the cell and open the editor again.
+        CommitCellEdit();
+        return true;
+      } else {
+        QMetaObject::invokeMethod(this, &CCordyView::CommitCellEdit, Qt::QueuedConnection);
+      }
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void CCordyView::OnDebugOnLine() {
+  if (m_debugModeOpener) m_debugModeOpener(m_cbField->currentText(), m_strPortName);
+}
+
+void CCordyView::ShowHint(const QString& text) {
+  if (auto* frame = qobject_cast<QMainWindow*>(window())) frame->statusBar()->showMessage(text);
+}
+
+void CCordyView::MarkModified() { context_.document.SetModifiedFlag(true); }
+
+}  // namespace qm314

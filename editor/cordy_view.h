@@ -1,0 +1,109 @@
+// CCordyView: the main form.  The settings panel on the left, the channel grid
+// on the right with its in-place pick lists; decode fills both from the
+// document's image, encode writes them back.  The view holds the chosen port.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+#include "radio/code_tables.h"
+
+class QComboBox;
+class QLineEdit;
+
+namespace qm314 {
+
+class CCordyDoc;
+class CMSFlexGrid;
+class MessageBoxHost;
+class RadioImage;
+class StatusHints;
+
+class CCordyView : public QWidget {
+  Q_OBJECT
+ public:
+  // What the view needs from the application that owns it.
+  struct Context {
+    CCordyDoc& document;
+    MessageBoxHost& boxes;
+    bool& gridInitialised;  // the grid is shaped once per run
+  };
+
+  // Opens the Debug Mode dialog with the Field box's text and the port name.
+  using DebugModeOpener = std::function<void(const QString& band, const QString& portName)>;
+
+  explicit CCordyView(Context context, QWidget* parent = nullptr);
+  ~CCordyView() override;
+
+  void OnInitialUpdate();
+  void DecodeImage();
+  void EncodeImage();
+  // Commits the open editor, then encodes the grid and the panel into image.
+  void EncodeInto(RadioImage& image);
+
+  QComboBox* GetCellEditor() const;
+  void BeginCellEdit(short key);
+  void CommitCellEdit();
+
+  const QString& portName() const { return m_strPortName; }
+  void setDebugModeOpener(DebugModeOpener opener) { m_debugModeOpener = std::move(opener); }
+
+  CMSFlexGrid* grid() const { return m_Grid; }
+  CCordyDoc& document() const { return context_.document; }
+  MessageBoxHost& boxes() const { return context_.boxes; }
+
+ public slots:
+  void OnPortCom1() { m_strPortName = QStringLiteral("COM1"); }
+  void OnPortCom2() { m_strPortName = QStringLiteral("COM2"); }
+  void OnPortCom3() { m_strPortName = QStringLiteral("COM3"); }
+  void OnPortCom4() { m_strPortName = QStringLiteral("COM4"); }
+  // Command 32778, "Debug on line".
+  void OnDebugOnLine();
+
+ private slots:
+  void OnGridEnterCell();
+  void OnGridLeaveCell();
+  void OnGridDblClick();
+  void OnGridKeyPress(short& keyAscii);
+  void OnGridMouseDown(short button, short shift, long x, long y);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void ShapeGridOnce();
+  void ResizeParentToFit();
+  const TextList* EditorItems(const QComboBox* editor) const;
+  bool CellIsEditable() const;
+  void ShowHint(const QString& text);
+  void MarkModified();
+
+  Context context_;
+
+  QLineEdit* m_edPower = nullptr;
+  QComboBox* m_cbScanSwitch = nullptr;
+  QComboBox* m_cbMoni = nullptr;
+  QComboBox* m_cbType = nullptr;
+  QComboBox* m_cbTot = nullptr;
+  QComboBox* m_cbSquelch = nullptr;
+  QComboBox* m_cbWarning = nullptr;
+  QComboBox* m_cbField = nullptr;
+  CMSFlexGrid* m_Grid = nullptr;
+  QComboBox* m_cbBclo = nullptr;
+  QComboBox* m_cbScan = nullptr;
+  const TextList& StandardToneList;
+  const TextList& ChannelFrequencyList;
+  QComboBox* m_cbTone = nullptr;
+  QComboBox* m_cbChannel = nullptr;
+  QString m_strPortName = QStringLiteral("COM1");
+
+  // The choice the current cell's editor had when it was loaded for the
+  // cell: committing it unchanged leaves the cell as it was.
+  int m_nLoadedChoice = 0;
+  DebugModeOpener m_debugModeOpener;
+  StatusHints* m_pHints = nullptr;
+};
+
+}  // namespace qm314

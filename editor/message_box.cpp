@@ -1,0 +1,59 @@
+// The modal message box and the scripted stand-in the tests use.
+#include "editor/message_box.h"
+
+#include <QMessageBox>
+
+#include "editor/messages.h"
+
+namespace qm314 {
+namespace {
+
+QMessageBox::Icon ToQt(BoxIcon icon) {
+  switch (icon) {
+    case BoxIcon::Information: return QMessageBox::Information;
+    case BoxIcon::Warning: return QMessageBox::Warning;
+    case BoxIcon::Error: return QMessageBox::Critical;
+    case BoxIcon::Question: return QMessageBox::Question;
+  }
+  return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
+BoxAnswer ModalMessageBoxes::Show(QWidget* parent, const QString& text, BoxButtons buttons,
+                                  BoxIcon icon) {
+  QMessageBox box(ToQt(icon), QString::fromUtf8(msg::kBoxCaption), text, QMessageBox::NoButton,
+                  parent);
+  switch (buttons) {
+    case BoxButtons::Ok:
+      box.setStandardButtons(QMessageBox::Ok);
+      break;
+    case BoxButtons::RetryCancel:
+      box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);
+      box.setDefaultButton(QMessageBox::Retry);
+      break;
+    case BoxButtons::YesNoCancel:
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+      box.setDefaultButton(QMessageBox::Yes);
+      break;
+  }
+  switch (box.exec()) {
+    case QMessageBox::Retry: return BoxAnswer::Retry;
+    case QMessageBox::Yes: return BoxAnswer::Yes;
+    case QMessageBox::No: return BoxAnswer::No;
+    case QMessageBox::Cancel: return BoxAnswer::Cancel;
+    default: return buttons == BoxButtons::Ok ? BoxAnswer::Ok : BoxAnswer::Cancel;
+  }
+}
+
+BoxAnswer ScriptedMessageBoxes::Show(QWidget*, const QString& text, BoxButtons buttons, BoxIcon) {
+  shown_.append(text);
+  if (!answers_.empty()) {
+    const BoxAnswer answer = answers_.front();
+    answers_.pop_front();
+    return answer;
+  }
+  return buttons == BoxButtons::Ok ? BoxAnswer::Ok : BoxAnswer::Cancel;
+}
+
+}  // namespace qm314

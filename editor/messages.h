@@ -1,0 +1,16 @@
+// Every text the channel editor shows the user, kept in one place.
+#pragma once
+
+namespace qm314::msg {
+
+// Caption of every message box the program shows.
+inline constexpr const char* kBoxCaption = "Trevna Electronics Programming Software";
+
+inline constexpr const char* kPleaseInputNumber = "Please input Number";
+
+// Status-bar hints that follow the mouse pointer over the form.
+inline constexpr const char* kHintComboBox = "Please click the CommBox to choose value";
+inline constexpr const char* kHintGrid = "Please Click the cell to edit or input data";
+inline constexpr const char* kHintElsewhere = "For help\xEF\xBC\x8Cplease press F1";
+
+}  // namespace qm314::msg

@@ -1,0 +1,73 @@
+// CMSFlexGrid: the channel grid control.  It offers the grid operations the
+// view is written against (Rows, Cols, Row, Col, Text, the current cell's
+// rectangle in twips, ColAlignment, ColWidth, TextMatrix) and raises its five
+// events; on every change of the current cell LeaveCell, while Row and Col
+// still name the cell left, comes before EnterCell.
+#pragma once
+
+#include <QTableView>
+
+#include "editor/channel_table_model.h"
+
+namespace qm314 {
+
+class CMSFlexGrid : public QTableView {
+  Q_OBJECT
+ public:
+  // Column alignment codes of ColAlignment.
+  static constexpr short kAlignLeftCenter = 1;
+  static constexpr short kAlignCenterCenter = 4;
+
+  explicit CMSFlexGrid(QWidget* parent = nullptr);
+
+  long GetRows() const;
+  void SetRows(long rows);
+  long GetCols() const;
+  void SetCols(long cols);
+  long GetRow() const { return row_; }
+  long GetCol() const { return col_; }
+  QString GetText() const { return GetTextMatrix(row_, col_); }
+  long GetCellLeft() const;
+  long GetCellTop() const;
+  long GetCellWidth() const;
+  long GetCellHeight() const;
+  void SetColAlignment(long col, short alignment);
+  long GetColWidth(long col) const;
+  void SetColWidth(long col, long twips);
+  QString GetTextMatrix(long row, long col) const;
+  void SetTextMatrix(long row, long col, const QString& text);
+
+  // All cells at once, for decode and encode.
+  const ChannelTable& table() const { return model_.table(); }
+  void setTable(const ChannelTable& table) { model_.setTable(table); }
+
+  // Stored properties of the control as the form sets them up.
+  void setDefaultColumnWidthPixels(int pixels);
+  void setRowHeightPixels(int pixels);
+
+  int twipsToPixelsX(long twips) const;
+  long pixelsToTwipsX(int pixels) const;
+  long pixelsToTwipsY(int pixels) const;
+
+ signals:
+  void DblClick();
+  void EnterCell();
+  void LeaveCell();
+  void KeyPress(short& keyAscii);
+  void MouseDown(short button, short shift, long x, long y);
+
+ protected:
+  void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  QPoint currentCellOrigin() const;
+
+  ChannelTableModel model_;
+  long row_ = 1;
+  long col_ = 1;
+};
+
+}  // namespace qm314
