@@ -68,6 +68,7 @@ short ShiftCode(Qt::KeyboardModifiers modifiers) {
 
 CMSFlexGrid::CMSFlexGrid(QWidget* parent) : QTableView(parent) {
   setObjectName(QStringLiteral("m_Grid"));
+  colWidthTwips_.fill(-1);
   setModel(&model_);
   setItemDelegate(new FixedCellDelegate(this));
   horizontalHeader()->hide();
@@ -124,10 +125,12 @@ void CMSFlexGrid::SetColAlignment(long col, short alignment) {
 }
 
 long CMSFlexGrid::GetColWidth(long col) const {
-  return pixelsToTwipsX(columnWidth(static_cast<int>(col)));
+  const long set = colWidthTwips_.at(static_cast<std::size_t>(col));
+  return set >= 0 ? set : pixelsToTwipsX(columnWidth(static_cast<int>(col)));
 }
 
 void CMSFlexGrid::SetColWidth(long col, long twips) {
+  colWidthTwips_.at(static_cast<std::size_t>(col)) = twips;
   setColumnWidth(static_cast<int>(col), twipsToPixelsX(twips));
 }
 

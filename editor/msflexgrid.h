@@ -66,6 +66,8 @@ class CMSFlexGrid : public QTableView {
   QPoint currentCellOrigin() const;
 
   ChannelTableModel model_;
+  // Widths as set, in twips: pixels would round them.  -1: not set.
+  std::array<long, ChannelTable::kCols> colWidthTwips_;
   long row_ = 1;
   long col_ = 1;
 };

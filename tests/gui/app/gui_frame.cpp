@@ -1,0 +1,255 @@
+// The main frame: menus, toolbar, status bar, the Port menu's check mark,
+// the save question before New, Open and Exit, the command line and drops.
+#include <QComboBox>
+#include <QDropEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolBar>
+#include <QUrl>
+
+#include "app/command_ids.h"
+#include "app_fixture.h"
+
+using namespace qm314;
+using namespace qm314::testing;
+
+namespace {
+
+QStringList Texts(const QList<QAction*>& actions) {
+  QStringList texts;
+  for (QAction* a : actions) texts << (a->isSeparator() ? QString("-") : a->text());
+  return texts;
+}
+
+QStringList CheckedPorts(CMainFrame* frame) {
+  QStringList checked;
+  for (int id : {32773, 32775, 32776, 32777}) {
+    if (frame->action(id)->isChecked()) checked << frame->action(id)->objectName();
+  }
+  return checked;
+}
+
+}  // namespace
+
+class FrameTest : public QObject {
+  Q_OBJECT
+ private:
+  std::unique_ptr<AppUnderTest> t;
+
+  void trigger(int id) { t->frame()->action(id)->trigger(); }
+  // An edit the user made in the panel.
+  void editTot() { QTest::keyClick(t->box("m_cbTot"), Qt::Key_Down); }
+  QString tot() { return t->box("m_cbTot")->currentText(); }
+
+ private slots:
+  void init() {
+    t = std::make_unique<AppUnderTest>();
+    QVERIFY(t->started());
+  }
+  void cleanup() { t.reset(); }
+
+  void menusInOrderWithSeparators() {
+    const QList<QAction*> menus = t->frame()->menuBar()->actions();
+    QCOMPARE(Texts(menus), (QStringList{"&File", "&Program", "P&ort", "&View"}));
+    QCOMPARE(Texts(menus[0]->menu()->actions()),
+             (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "-",
+                          "&Print...\tCtrl+P", "Print Pre&view", "P&rint Setup...", "-", "E&xit"}));
+    QCOMPARE(Texts(menus[1]->menu()->actions()),
+             (QStringList{"&Read From Radio\tCtrl+R", "-", "&Write To Radio\tCtrl+W"}));
+    QCOMPARE(Texts(menus[2]->menu()->actions()),
+             (QStringList{"COM1(&P)\tCtrl+C", "COM2(&Q)\tCtrl+D", "COM3(&S)\tCtrl+E",
+                          "COM4(&T)\tCtrl+F"}));
+    QCOMPARE(Texts(menus[3]->menu()->actions()), (QStringList{"&Toolbar", "&Status Bar"}));
+
+    QList<int> ids;
+    for (QAction* a : menus[0]->menu()->actions()) {
+      if (!a->isSeparator()) ids << a->data().toInt();
+    }
+    QCOMPARE(ids, (QList<int>{57600, 57601, 57603, 57604, 57607, 57609, 57606, 57665}));
+    QCOMPARE(t->frame()->action(32771)->objectName(), QString("ID_PROGRAM_READ"));
+    QCOMPARE(t->frame()->action(32772)->objectName(), QString("ID_PROGRAM_WRITE"));
+  }
+
+  void onlyTheFourAcceleratorsAreBound() {
+    QCOMPARE(t->frame()->action(57600)->shortcut(), QKeySequence("Ctrl+N"));
+    QCOMPARE(t->frame()->action(57601)->shortcut(), QKeySequence("Ctrl+O"));
+    QCOMPARE(t->frame()->action(57603)->shortcut(), QKeySequence("Ctrl+S"));
+    QCOMPARE(t->frame()->action(57607)->shortcut(), QKeySequence("Ctrl+P"));
+    for (int id : {32771, 32772, 32773, 32775, 32776, 32777, 57604, 57609}) {
+      QVERIFY2(t->frame()->action(id)->shortcut().isEmpty(), qPrintable(QString::number(id)));
+    }
+  }
+
+  void toolbarOrderAndStatusPanes() {
+    QToolBar* bar = t->frame()->findChild<QToolBar*>("toolBar");
+    QVERIFY(bar);
+    QStringList names;
+    for (QAction* a : bar->actions()) names << (a->isSeparator() ? QString("-") : a->objectName());
+    QCOMPARE(names, (QStringList{"ID_FILE_NEW", "ID_FILE_OPEN", "ID_FILE_SAVE", "-",
+                                 "ID_PROGRAM_READ", "ID_PROGRAM_WRITE", "-", "ID_FILE_PRINT",
+                                 "ID_APP_ABOUT"}));
+    for (QAction* a : bar->actions()) QVERIFY(a->isSeparator() || !a->icon().isNull());
+    QCOMPARE(bar->iconSize(), QSize(18, 18));
+
+    QStringList panes;
+    for (QLabel* pane : t->frame()->statusBar()->findChildren<QLabel*>()) {
+      if (pane->objectName().startsWith("indicator")) panes << pane->text();
+    }
+    QCOMPARE(panes, (QStringList{"CAP", "NUM", "SCRL"}));
+    QCOMPARE(t->frame()->action(32771)->statusTip(), QString("Read Data From Radio"));
+    QCOMPARE(t->frame()->action(32771)->toolTip(), QString("Read"));
+    QCOMPARE(t->frame()->action(32772)->statusTip(), QString("Write Data to Radio "));
+  }
+
+  void viewMenuTogglesTheBars() {
+    QVERIFY(t->frame()->action(59393)->isChecked());
+    trigger(59393);
+    QVERIFY(t->frame()->statusBar()->isHidden());
+    trigger(59392);
+    QVERIFY(t->frame()->findChild<QToolBar*>("toolBar")->isHidden());
+  }
+
+  void portMenuCarriesExactlyOneCheck() {
+    QCOMPARE(CheckedPorts(t->frame()), QStringList{"ID_PORT_COM1"});
+    QCOMPARE(t->view()->portName(), QString("COM1"));
+    trigger(32776);
+    QCOMPARE(t->view()->portName(), QString("COM3"));
+    QCOMPARE(CheckedPorts(t->frame()), QStringList{"ID_PORT_COM3"});
+    // Clicking the checked item again keeps it checked.
+    trigger(32776);
+    QCOMPARE(CheckedPorts(t->frame()), QStringList{"ID_PORT_COM3"});
+    QVERIFY(t->activate());
+    for (Qt::Key key : {Qt::Key_C, Qt::Key_D, Qt::Key_E, Qt::Key_F}) {
+      QTest::keyClick(t->frame(), key, Qt::ControlModifier);
+    }
+    QCOMPARE(t->view()->portName(), QString("COM3"));
+    trigger(32777);
+    QCOMPARE(CheckedPorts(t->frame()), QStringList{"ID_PORT_COM4"});
+  }
+
+  void portIsNotKeptBetweenRuns() {
+    trigger(32775);
+    t.reset();
+    t = std::make_unique<AppUnderTest>();
+    QCOMPARE(t->view()->portName(), QString("COM1"));
+  }
+
+  void debugOnLineByCtrlShiftD() {
+    QStringList opened;
+    t->view()->setDebugModeOpener(
+        [&](const QString& band, const QString& port) { opened << band << port; });
+    trigger(32776);
+    QVERIFY(t->activate());
+    QTest::keyClick(t->frame(), Qt::Key_D, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(opened, (QStringList{"PMR 446 BAND", "COM3"}));
+  }
+
+  void captionNeverNamesTheDocument() {
+    const QString caption("Trevna QM-314 Programming Software");
+    QCOMPARE(t->frame()->windowTitle(), caption);
+    t->files.Answer(t->path("named.int"));
+    trigger(57604);
+    QCOMPARE(t->frame()->windowTitle(), caption);
+    t->files.Answer(t->path("named.int"));
+    trigger(57601);
+    QCOMPARE(t->frame()->windowTitle(), caption);
+  }
+
+  void newAsksToSaveAModifiedDocument() {
+    editTot();
+    t->boxes.Answer(BoxAnswer::Cancel);
+    trigger(57600);
+    QCOMPARE(t->boxes.shown(), QStringList{"Save changes to Untitled?"});
+    QCOMPARE(tot(), QString("210s"));
+    QVERIFY(t->app().document().IsModified());
+
+    t->boxes.Answer(BoxAnswer::No);
+    trigger(57600);
+    QCOMPARE(tot(), QString("180s"));
+    QVERIFY(!t->app().document().IsModified());
+
+    // Nothing changed: no question.
+    t->boxes.clear();
+    trigger(57600);
+    QVERIFY(t->boxes.shown().isEmpty());
+  }
+
+  void yesSavesBeforeOpening() {
+    const QString other = t->path("other.int");
+    QVERIFY(WriteFile(other, ImageBytes({{60, QByteArray::fromHex("FB04030AFFFFFFFFFFFFFFFFFFFFFFFF")}})));
+    editTot();
+    const QString saved = t->path("saved.int");
+    t->boxes.Answer(BoxAnswer::Yes);
+    t->files.Answer(saved);  // Save As, the document has no name yet
+    t->files.Answer(other);  // then the file to open
+    trigger(57601);
+    QCOMPARE(ReadFile(saved).mid(60 * 16, 4), QByteArray::fromHex("FB040307"));
+    QCOMPARE(tot(), QString("300s"));
+    QVERIFY(!t->app().document().IsModified());
+    QCOMPARE(t->app().recentFiles().first(), other);
+    QCOMPARE(t->settings().value("Recent File List/File1").toString(), other);
+    QCOMPARE(t->settings().value("Recent File List/File2").toString(), saved);
+  }
+
+  void cancelledSaveAsKeepsTheDocument() {
+    editTot();
+    t->boxes.Answer(BoxAnswer::Yes);
+    trigger(57600);  // no file name given: the save is cancelled, so is New
+    QCOMPARE(tot(), QString("210s"));
+    QVERIFY(t->app().document().IsModified());
+  }
+
+  void exitAsksAndCanBeCancelled() {
+    QVERIFY(t->frame()->isVisible());
+    editTot();
+    t->boxes.Answer(BoxAnswer::Cancel);
+    trigger(57665);
+    QVERIFY(t->frame()->isVisible());
+    t->boxes.Answer(BoxAnswer::No);
+    trigger(57665);
+    QVERIFY(!t->frame()->isVisible());
+    QCOMPARE(t->boxes.shown().size(), 2);
+  }
+
+  void commandLineFileOpensIt() {
+    const QString file = t->path("start.int");
+    QVERIFY(WriteFile(file, ImageBytes({{3, QByteArray::fromHex("75686044756860447006FFFFFF0101FF")}})));
+    AppUnderTest other({file});
+    QVERIFY(other.started());
+    QCOMPARE(other.cell(3, 1), QString("06"));
+    QCOMPARE(other.cell(3, 2), QString("01"));
+
+    AppUnderTest missing({t->path("missing.int")});
+    QVERIFY(!missing.started());
+    QCOMPARE(missing.boxes.shown().size(), 1);
+
+    AppUnderTest bad({"--frobnicate"});
+    QVERIFY(!bad.started());
+    QCOMPARE(bad.boxes.shown(), QStringList{"Unknown command-line argument: --frobnicate"});
+  }
+
+  void droppedIntFileOpens() {
+    const QString file = t->path("dropped.int");
+    QVERIFY(WriteFile(file, ImageBytes({{2, QByteArray::fromHex("25316044253160440000FFFFFF0101FF")}})));
+    const auto dropFile = [this](const QString& path) {
+      QMimeData data;
+      data.setUrls({QUrl::fromLocalFile(path)});
+      QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+      QCoreApplication::sendEvent(t->frame(), &enter);
+      if (!enter.isAccepted()) return false;
+      QDropEvent event(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+      QCoreApplication::sendEvent(t->frame(), &event);
+      return true;
+    };
+    QVERIFY(dropFile(file));
+    QCOMPARE(t->cell(2, 1), QString("03"));
+    QVERIFY(!dropFile(t->path("notes.txt")));
+    QVERIFY(t->boxes.shown().isEmpty());
+  }
+};
+
+QTEST_MAIN(FrameTest)
+#include "gui_frame.moc"
