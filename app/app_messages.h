@@ -6,7 +6,6 @@ namespace qm314::msg {
 // Caption of the main window, whatever document is open.
 inline constexpr const char* kFrameCaption = "Trevna QM-314 Programming Software";
 inline constexpr const char* kSettingsKey = "Local AppWizard-Generated Applications";
-inline constexpr const char* kAppTitle = "Trevna Electronics Programming Software";
 inline constexpr const char* kFileFilter = "Channel Data (*.int)";
 inline constexpr const char* kFileExtension = ".int";
 inline constexpr const char* kUntitled = "Untitled";

@@ -12,6 +12,7 @@
 #include "app/recent_files.h"
 #include "editor/cordy_view.h"
 #include "editor/message_box.h"
+#include "editor/messages.h"
 
 namespace qm314 {
 
@@ -28,7 +29,7 @@ CCordyApp::CCordyApp(Services services) {
   }
   if (!services.settings) {
     ownSettings_ = std::make_unique<QSettings>(QString::fromUtf8(msg::kSettingsKey),
-                                               QString::fromUtf8(msg::kAppTitle));
+                                               QString::fromUtf8(msg::kBoxCaption));
     services.settings = ownSettings_.get();
   }
   boxes_ = services.boxes;

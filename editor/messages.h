@@ -3,7 +3,8 @@
 
 namespace qm314::msg {
 
-// Caption of every message box the program shows.
+// Caption of every message box the program shows, and the application
+// name its settings are kept under.
 inline constexpr const char* kBoxCaption = "Trevna Electronics Programming Software";
 
 inline constexpr const char* kPleaseInputNumber = "Please input Number";

@@ -5,11 +5,14 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
 #include <QUrl>
 
+#include "app/aboutdlg.h"
 #include "app/command_ids.h"
 #include "app_fixture.h"
 
@@ -102,6 +105,33 @@ class FrameTest : public QObject {
     QCOMPARE(t->frame()->action(32771)->statusTip(), QString("Read Data From Radio"));
     QCOMPARE(t->frame()->action(32771)->toolTip(), QString("Read"));
     QCOMPARE(t->frame()->action(32772)->statusTip(), QString("Write Data to Radio "));
+  }
+
+  void shownCentredAndShrunkToTheForm() {
+    CMainFrame* frame = t->frame();
+    QVERIFY(frame->isVisible());
+    QVERIFY(frame->width() < 800 && frame->height() < 1100);
+    QVERIFY(frame->width() >= t->view()->width());
+    const QPoint screenCentre = frame->screen()->availableGeometry().center();
+    QVERIFY((frame->frameGeometry().center() - screenCentre).manhattanLength() <= 2);
+    frame->move(0, 0);
+    frame->hide();
+    frame->show();
+    QVERIFY((frame->frameGeometry().center() - screenCentre).manhattanLength() <= 2);
+  }
+
+  void aboutBox() {
+    CAboutDlg about(t->frame());
+    QCOMPARE(about.windowTitle(), QString("About QM-314"));
+    QStringList texts;
+    for (QLabel* label : about.findChildren<QLabel*>()) texts << label->text();
+    QVERIFY(texts.contains("Trevna Communication Software"));
+    QPushButton* ok = about.findChild<QPushButton*>("IDOK");
+    QVERIFY(ok);
+    QCOMPARE(ok->text(), QString("OK"));
+    about.show();
+    QTest::mouseClick(ok, Qt::LeftButton);
+    QCOMPARE(about.result(), int(QDialog::Accepted));
   }
 
   void viewMenuTogglesTheBars() {
