@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Takes docs/main-window.png: the real program under Xvfb (with openbox for
+# the window frame) showing a file with a few channels.
+# Usage: docs/screenshot.sh [BUILD_DIR]   (run it inside xvfb-run -a)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build}
+sample=$(mktemp --suffix=.int)
+trap 'rm -f "$sample"' EXIT
+
+"$build/cli/qm314-cli" new "$sample"
+"$build/cli/qm314-cli" export "$sample" -o "$sample.csv"
+cat > "$sample.csv" <<'CSV'
+CH,Channel,Tones,BCLO,Scan
+1,01,01,Off,Add
+2,02,D023N,Carrier,Add
+3,03,69.3,QT/DQT,Delete
+4,05,12,Off,Add
+5,08,D754I,Off,Delete
+6,04,Off,Off,Add
+7,,,,
+8,,,,
+9,,,,
+10,,,,
+11,,,,
+12,,,,
+13,,,,
+14,,,,
+15,,,,
+16,,,,
+CSV
+"$build/cli/qm314-cli" import "$sample.csv" "$sample"
+rm -f "$sample.csv"
+
+command -v openbox > /dev/null && { openbox & sleep 1; }
+"$build/app/qm314" "$sample" &
+pid=$!
+sleep 3
+import -window root /tmp/qm314-root.png
+kill "$pid"
+convert /tmp/qm314-root.png -trim +repage docs/main-window.png
+rm -f /tmp/qm314-root.png
