@@ -11,6 +11,8 @@ int RunShow(Invocation&);
 int RunExport(Invocation&);
 int RunImport(Invocation&);
 int RunSet(Invocation&);
+int RunRead(Invocation&);
+int RunWrite(Invocation&);
 int RunDebug(Invocation&);
 
 namespace {
@@ -21,6 +23,10 @@ constexpr std::array kCommands = {
     Command{"export", "FILE [-o OUT.csv]", "write the 16 channel rows of FILE as CSV", RunExport},
     Command{"import", "CSV FILE [-o OUT]", "set the channel rows of FILE from CSV and save", RunImport},
     Command{"set", "FILE key=value... [-o OUT]", "change settings by item text and save", RunSet},
+    Command{"read", "PORT -o OUT [--retries N] [--clone-word LETTERS]",
+            "read the radio on PORT (COM1-COM4 or a device) and save its 1024 bytes", RunRead},
+    Command{"write", "PORT FILE [--retries N] [--clone-word LETTERS]",
+            "encode FILE as the program does and write it to the radio on PORT", RunWrite},
     Command{"debug",
             "PORT --item NAME --value N [--rx MHZ] [--tx MHZ] [--rx-tone T] [--tx-tone T] "
             "[--retries N] [--debug-word LETTERS]",

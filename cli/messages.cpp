@@ -17,6 +17,9 @@ std::string UnexpectedArgument(std::string_view argument) { return "unexpected a
 std::string NotACount(std::string_view option, std::string_view text) {
   return "option " + Quoted(option) + " needs a whole number of 0 or more, not " + Quoted(text);
 }
+std::string MissingOutput(std::string_view option) {
+  return "the output file is missing: give it with " + std::string(option) + " OUT";
+}
 std::string UsageLine(std::string_view command, std::string_view synopsis) {
   return "usage: " + std::string(kProgram) + " " + std::string(command) + " " + std::string(synopsis);
 }

@@ -24,6 +24,10 @@ std::string NotAnAssignment(std::string_view argument);
 std::string UnknownSetting(std::string_view key, std::string_view known);
 std::string UnknownSettingValue(std::string_view key, std::string_view value, std::string_view items);
 
+// read and write
+std::string MissingOutput(std::string_view option);
+inline constexpr const char* kTransferCancelled = "cancelled; the port is closed and nothing more was sent";
+
 // import
 std::string CsvError(std::string_view path, int line, std::string_view what);
 std::string CsvCellRefused(std::string_view path, int row, std::string_view column, std::string_view text);

@@ -2,8 +2,10 @@
 // the first line of standard output, then answers as the radio would.
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -24,7 +26,7 @@ void OnStopSignal(int) { gStop = 1; }
 
 constexpr const char* kUsage =
     "usage: qm314-sim [--image FILE] [--save FILE] [--fault KIND...] [--clone-word LETTERS]\n"
-    "                 [--debug-word LETTERS] [--log FILE]\n"
+    "                 [--debug-word LETTERS] [--log FILE] [--answer-delay MS]\n"
     "  --image FILE   start with the 1024 bytes of FILE as the radio's memory\n"
     "                 (else the memory of a new document)\n"
     "  --save FILE    keep the memory in FILE: after each completed write and on exit\n"
@@ -34,7 +36,8 @@ constexpr const char* kUsage =
     "                 tones; block and stage faults strike once)\n"
     "  --clone-word   the seven letters of the clone wake-up word (else $QM314_CLONE_WORD)\n"
     "  --debug-word   the six letters of the debug wake-up word (else $QM314_DEBUG_WORD)\n"
-    "  --log FILE     append one line per event of the conversation\n";
+    "  --log FILE     append one line per event of the conversation\n"
+    "  --answer-delay MS  how long after a request the radio starts to answer (default 1)\n";
 
 int Usage(const std::string& problem) {
   std::fprintf(stderr, "qm314-sim: %s\n%s", problem.c_str(), kUsage);
@@ -45,7 +48,11 @@ int Usage(const std::string& problem) {
 
 int main(int argc, char** argv) {
   using namespace qm314;
-  std::string imagePath, savePath, logPath, cloneLetters, debugLetters;
+  std::string imagePath, savePath, logPath, cloneLetters, debugLetters, delayText;
+  const std::map<std::string, std::string*> valueOptions{
+      {"--image", &imagePath},          {"--save", &savePath},
+      {"--log", &logPath},              {"--clone-word", &cloneLetters},
+      {"--debug-word", &debugLetters},  {"--answer-delay", &delayText}};
   sim::FaultPlan faults;
   const std::vector<std::string> args(argv + 1, argv + argc);
   for (std::size_t i = 0; i < args.size(); ++i) {
@@ -59,14 +66,8 @@ int main(int argc, char** argv) {
       std::fputs(kUsage, stdout);
       return 0;
     }
-    if (a == "--image" || a == "--save" || a == "--log" || a == "--clone-word" ||
-        a == "--debug-word") {
-      std::string& into = a == "--image" ? imagePath
-                          : a == "--save" ? savePath
-                          : a == "--log"  ? logPath
-                          : a == "--clone-word" ? cloneLetters
-                                          : debugLetters;
-      if (!value(into)) return Usage(a + " needs a value");
+    if (const auto option = valueOptions.find(a); option != valueOptions.end()) {
+      if (!value(*option->second)) return Usage(a + " needs a value");
     } else if (a == "--fault") {
       bool any = false;
       while (i + 1 < args.size() && args[i + 1].rfind("--", 0) != 0) {
@@ -80,6 +81,14 @@ int main(int argc, char** argv) {
     }
   }
 
+  double answerDelayMs = sim::PtyLine::kDefaultAnswerDelayMs;
+  if (!delayText.empty()) {
+    char* end = nullptr;
+    answerDelayMs = std::strtod(delayText.c_str(), &end);
+    if (*end != '\0' || !(answerDelayMs >= 0.1 && answerDelayMs <= 1000)) {
+      return Usage("--answer-delay needs milliseconds from 0.1 to 1000");
+    }
+  }
   std::string error;
   const std::optional<WakeUpWord> cloneWord = ConfiguredCloneWord(cloneLetters, error);
   if (!cloneWord) return Usage(error);
@@ -117,7 +126,7 @@ int main(int argc, char** argv) {
 
   sim::SimRadio radio(*cloneWord, memory, faults);
   radio.addConversation(*debugWord, std::make_unique<sim::DebugConversation>(radio.faults()));
-  sim::PtyLine line;
+  sim::PtyLine line(answerDelayMs);
   if (!line.open(error)) {
     std::fprintf(stderr, "qm314-sim: %s\n", error.c_str());
     return 1;

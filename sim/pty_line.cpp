@@ -19,8 +19,6 @@ namespace {
 
 // Start bit, 8 data bits, stop bit at 9600 baud.
 constexpr long long kByteNs = 10LL * 1000000000LL / 9600;
-// How long the radio takes to start answering once a request is complete.
-constexpr long long kAnswerDelayNs = 2000000;
 
 long long NowNs() {
   timespec t{};
@@ -102,7 +100,7 @@ PtyLine::End PtyLine::serve(SimRadio& radio, const volatile std::sig_atomic_t& s
           outgoing.clear();
           outFree = lastSent;
         }
-        long long at = std::max(inFree + kAnswerDelayNs, outFree);
+        long long at = std::max(inFree + answerDelayNs_, outFree);
         for (std::uint8_t b : reply.bytes) {
           at += kByteNs;
           outgoing.emplace_back(at, b);

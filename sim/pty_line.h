@@ -1,6 +1,7 @@
 // Serves a SimRadio on a pseudo-terminal as a real line would carry it: bytes in
-// both directions take their 9600-baud time, and the radio answers a couple of
-// milliseconds after a request's last byte has fully arrived, never sooner.
+// both directions take their 9600-baud time, and the radio answers a moment
+// (a millisecond unless told otherwise) after a request's last byte has fully
+// arrived, never sooner.
 #pragma once
 
 #include <csignal>
@@ -15,7 +16,11 @@ class PtyLine {
  public:
   enum class End { Stopped, Unplugged, Failed };
 
-  PtyLine() = default;
+  // How long after a request's last byte has fully arrived the radio starts to answer.
+  static constexpr double kDefaultAnswerDelayMs = 1.0;
+
+  explicit PtyLine(double answerDelayMs = kDefaultAnswerDelayMs)
+      : answerDelayNs_(static_cast<long long>(answerDelayMs * 1e6)) {}
   ~PtyLine();
   PtyLine(const PtyLine&) = delete;
   PtyLine& operator=(const PtyLine&) = delete;
@@ -32,6 +37,7 @@ class PtyLine {
  private:
   void close();
 
+  long long answerDelayNs_;
   int master_ = -1;
   // Held open so the line stays up between two programs using it.
   int slave_ = -1;

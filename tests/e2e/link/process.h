@@ -1,0 +1,67 @@
+// Child processes for the end-to-end tests: qm314-sim serving a pseudo-terminal,
+// and qm314-cli runs whose exit status and standard error are kept.
+#pragma once
+
+#include <sys/types.h>
+
+#include <string>
+#include <vector>
+
+namespace qm314::e2e {
+
+struct Finished {
+  int status = -1;  // exit status, or -1 when killed by a signal
+  std::string err;
+  double seconds = 0;
+};
+
+// A running program with its standard error in a pipe.
+class Child {
+ public:
+  Child(const std::string& program, const std::vector<std::string>& args);
+  ~Child();
+  Child(const Child&) = delete;
+  Child& operator=(const Child&) = delete;
+
+  pid_t pid() const { return pid_; }
+  // The first line of standard output (the simulator's device path).
+  std::string firstLine();
+  void signal(int sig);
+  // Waits for the end; kills the child after `timeoutSeconds`.
+  Finished wait(double timeoutSeconds = 60);
+
+ private:
+  pid_t pid_ = -1;
+  int out_ = -1;
+  int err_ = -1;
+  double started_ = 0;
+  std::string errText_;
+};
+
+// qm314-sim with the given options; stopped with SIGTERM when destroyed.
+class Sim {
+ public:
+  explicit Sim(std::vector<std::string> args = {});
+  ~Sim();
+  const std::string& device() const { return device_; }
+  Finished stop();
+  Child& process() { return child_; }
+
+ private:
+  Child child_;
+  std::string device_;
+  bool stopped_ = false;
+};
+
+Finished RunCli(const std::vector<std::string>& args, double timeoutSeconds = 60);
+
+// A fresh folder for one test's files.
+std::string ScratchDir();
+std::vector<std::uint8_t> ReadFile(const std::string& path);
+void WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes);
+// Lines of a text file that equal `line`.
+int CountLines(const std::string& path, const std::string& line);
+// Waits until the file holds a line equal to `line`; false after the time-out.
+bool WaitForLine(const std::string& path, const std::string& line, double timeoutSeconds);
+
+}  // namespace qm314::e2e
