@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -136,12 +137,16 @@ TEST(PosixSerialPort, PurgeDropsReceivedBytesButNotWrittenOnes) {
   EXPECT_TRUE(port->write(out, 3));
   pty.send({0xAA, 0xBB});
   std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  // In packet mode the far end learns which of the line's queues were flushed.
+  int packetMode = 1;
+  ASSERT_EQ(ioctl(pty.master, TIOCPKT, &packetMode), 0);
   port->purge(kPurgeAll);
   std::uint8_t buf[1] = {0};
   std::size_t got = 9;
   EXPECT_TRUE(port->read(buf, 1, got));
   EXPECT_EQ(got, 0u);
-  EXPECT_EQ(pty.take(), (std::vector<std::uint8_t>{0x52, 0x00, 0x08}));
+  EXPECT_EQ(pty.take(), std::vector<std::uint8_t>{TIOCPKT_FLUSHREAD});
+  EXPECT_EQ(pty.take(), (std::vector<std::uint8_t>{TIOCPKT_DATA, 0x52, 0x00, 0x08}));
 }
 
 TEST(PosixSerialPort, LineSettingsAre9600RawEightNoneOne) {
