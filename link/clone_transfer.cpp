@@ -116,12 +116,7 @@ CloneTransfer::Step CloneTransfer::confirm() {
 CloneTransfer::Ending CloneTransfer::writeBlocks(const RadioImage& image) {
   for (int block = 0; block < kWriteBlocks; ++block) {
     const unsigned address = BlockAddress(block);
-    const std::uint8_t request[kRequestBytes] = {kWriteRequest,
-                                                 static_cast<std::uint8_t>(address >> 8),
-                                                 static_cast<std::uint8_t>(address & 0xFF),
-                                                 static_cast<std::uint8_t>(kFrameBytes)};
-    port_->purge(kPurgeClear);
-    send(request, kRequestBytes);
+    sendRequest(kWriteRequest, address);
     pacer_.pause(1);
     port_->purge(kPurgeClear);
     send(image.data() + address, kFrameBytes);
@@ -142,12 +137,7 @@ CloneTransfer::Ending CloneTransfer::writeBlocks(const RadioImage& image) {
 CloneTransfer::Ending CloneTransfer::readBlocks(RadioImage& image) {
   for (int block = 0; block < kReadBlocks; ++block) {
     const unsigned address = BlockAddress(block);
-    const std::uint8_t request[kRequestBytes] = {kReadRequest,
-                                                 static_cast<std::uint8_t>(address >> 8),
-                                                 static_cast<std::uint8_t>(address & 0xFF),
-                                                 static_cast<std::uint8_t>(kFrameBytes)};
-    port_->purge(kPurgeClear);
-    send(request, kRequestBytes);
+    sendRequest(kReadRequest, address);
     std::size_t got = 0;
     // Only a whole answer counts: with fewer bytes the buffer's tail would still
     // hold the previous block's data.
@@ -194,6 +184,14 @@ void CloneTransfer::progressStep(int limit) {
   ++progress_;
   observer_.setProgress(progress_);
   observer_.setStatus(std::to_string(progress_));
+}
+
+void CloneTransfer::sendRequest(std::uint8_t command, unsigned address) {
+  const std::uint8_t request[kRequestBytes] = {command, static_cast<std::uint8_t>(address >> 8),
+                                               static_cast<std::uint8_t>(address & 0xFF),
+                                               static_cast<std::uint8_t>(kFrameBytes)};
+  port_->purge(kPurgeClear);
+  send(request, kRequestBytes);
 }
 
 void CloneTransfer::send(const std::uint8_t* bytes, std::size_t n) {

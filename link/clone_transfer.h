@@ -54,6 +54,7 @@ class CloneTransfer {
   bool pacedWait(int steps);
   bool receivedAck();
   void progressStep(int limit);
+  void sendRequest(std::uint8_t command, unsigned address);
   void send(const std::uint8_t* bytes, std::size_t n);
 
   PortOpener opener_;
