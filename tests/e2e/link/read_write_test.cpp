@@ -65,6 +65,14 @@ TEST_F(ReadWrite, WriteSetsTheEncodedFileUpTo0x3D7AndLeavesTheRestToTheRadio) {
   }
 }
 
+TEST_F(ReadWrite, AReadThatCouldNotBeSavedIsRefusedBeforeItStarts) {
+  Sim sim({"--log", path("sim.log")});
+  const Finished read = RunCli({"read", sim.device(), "-o", path("missing/read.int")});
+  EXPECT_EQ(read.status, 2);
+  EXPECT_NE(read.err.find("missing/read.int"), std::string::npos);
+  EXPECT_EQ(CountLines(path("sim.log"), "wake-up clone"), 0);
+}
+
 TEST_F(ReadWrite, ComPortNamesFollowTheEnvironment) {
   Sim sim;
   setenv("QM314_COM2", sim.device().c_str(), 1);
