@@ -17,9 +17,10 @@ void HeadlessView::open(const std::string& path) {
   decode();
 }
 
+void HeadlessView::encode() { Encode(m_grid, m_panel, m_doc.image()); }
+
 void HeadlessView::save(const std::string& path) {
-  const FileResult result =
-      m_doc.OnSaveDocument(path, [this](RadioImage& image) { Encode(m_grid, m_panel, image); });
+  const FileResult result = m_doc.OnSaveDocument(path, [this](RadioImage&) { encode(); });
   if (!result) throw InputError(result.message);
 }
 

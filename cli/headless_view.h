@@ -19,6 +19,8 @@ class HeadlessView {
   // Encodes the grid and the panel into the image and saves it to path;
   // InputError on failure.
   void save(const std::string& path);
+  // Brings the image up to date with the grid and the panel, as before a write to the radio.
+  void encode();
   // Saves the image as it stands, without encoding.
   void saveImage(const std::string& path);
 

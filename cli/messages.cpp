@@ -24,9 +24,6 @@ std::string UsageLine(std::string_view command, std::string_view synopsis) {
   return "usage: " + std::string(kProgram) + " " + std::string(command) + " " + std::string(synopsis);
 }
 
-std::string CannotWrite(std::string_view path, std::string_view reason) {
-  return "cannot write " + Quoted(path) + ": " + std::string(reason);
-}
 std::string CannotRead(std::string_view path, std::string_view reason) {
   return "cannot read " + Quoted(path) + ": " + std::string(reason);
 }

@@ -16,7 +16,6 @@ std::string UnexpectedArgument(std::string_view argument);
 std::string NotACount(std::string_view option, std::string_view text);
 std::string UsageLine(std::string_view command, std::string_view synopsis);
 
-std::string CannotWrite(std::string_view path, std::string_view reason);
 std::string CannotRead(std::string_view path, std::string_view reason);
 
 // set

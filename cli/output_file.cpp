@@ -2,7 +2,6 @@
 #include "cli/output_file.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -10,6 +9,7 @@
 
 #include "cli/command.h"
 #include "cli/messages.h"
+#include "radio/image_file.h"
 
 namespace qm314::cli {
 
@@ -18,23 +18,8 @@ void WriteTextOutput(const std::optional<std::string>& path, const std::string& 
     out << text;
     return;
   }
-  const std::string temp = *path + ".part";
-  {
-    std::ofstream file(temp, std::ios::binary | std::ios::trunc);
-    if (!file) throw InputError(messages::CannotWrite(*path, std::strerror(errno)));
-    file << text;
-    file.close();
-    if (!file) {
-      std::remove(temp.c_str());
-      throw InputError(messages::CannotWrite(*path, std::strerror(errno)));
-    }
-  }
-  std::error_code ec;
-  std::filesystem::rename(temp, *path, ec);
-  if (ec) {
-    std::remove(temp.c_str());
-    throw InputError(messages::CannotWrite(*path, ec.message()));
-  }
+  const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
+  if (FileResult result = WriteFileAtomically(*path, bytes, text.size()); !result) throw InputError(result.message);
 }
 
 std::string ReadTextFile(const std::string& path) {

@@ -128,7 +128,7 @@ const TextList& FieldTemplateItems() {
 }
 
 const TextList& TotItems() {
-  static const TextList list = {"Off",  "30s",  "60s",  "90s",  "120s", "150s",
+  static const TextList list = {std::string(kOffText), "30s",  "60s",  "90s",  "120s", "150s",
                                 "180s", "210s", "240s", "270s", "300s"};
   return list;
 }
@@ -144,12 +144,12 @@ const TextList& SquelchItems() {
 }
 
 const TextList& ScanSwitchItems() {
-  static const TextList list = {"Off", "On"};
+  static const TextList list = {std::string(kOffText), "On"};
   return list;
 }
 
 const TextList& MoniItems() {
-  static const TextList list = {"Off", "Monitor  Momentary", "Monitor Lock", "SQ-Off Momentary"};
+  static const TextList list = {std::string(kOffText), "Monitor  Momentary", "Monitor Lock", "SQ-Off Momentary"};
   return list;
 }
 

@@ -100,6 +100,10 @@ FileResult ReadImageFile(const std::string& path, RadioImage& image) {
 }
 
 FileResult WriteImageFile(const std::string& path, const RadioImage& image) {
+  return WriteFileAtomically(path, image.data(), image.size());
+}
+
+FileResult WriteFileAtomically(const std::string& path, const std::uint8_t* data, std::size_t size) {
   const std::string target = ResolveTarget(path);
   std::string tempPath;
   FileDescriptor fd(CreateTemporary(target, tempPath));
@@ -110,7 +114,7 @@ FileResult WriteImageFile(const std::string& path, const RadioImage& image) {
   if (::stat(target.c_str(), &info) == 0) ::fchmod(fd.get(), info.st_mode & 07777);
 
   int error = 0;
-  if (!WriteAll(fd.get(), image.data(), image.size()) || ::fsync(fd.get()) != 0) error = errno;
+  if (!WriteAll(fd.get(), data, size) || ::fsync(fd.get()) != 0) error = errno;
   if (fd.close() != 0 && error == 0) error = errno;
   if (error == 0 && ::rename(tempPath.c_str(), target.c_str()) != 0) error = errno;
   if (error != 0) {

@@ -1,6 +1,8 @@
 // The channel data file: the 1024 image bytes in address order, nothing else.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 
 #include "radio/image.h"
@@ -24,5 +26,8 @@ FileResult ReadImageFile(const std::string& path, RadioImage& image);
 // Writes the image to a temporary file beside path and renames it over path,
 // so a failure never damages a file already there.
 FileResult WriteImageFile(const std::string& path, const RadioImage& image);
+
+// The same replacement for any content.
+FileResult WriteFileAtomically(const std::string& path, const std::uint8_t* data, std::size_t size);
 
 }  // namespace qm314

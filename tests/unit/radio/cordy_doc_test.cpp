@@ -3,40 +3,20 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 #include "radio/codec.h"
 #include "radio/default_image.h"
+#include "tests/unit/scratch_folder.h"
 
 namespace qm314 {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-class CCordyDocTest : public ::testing::Test {
+class CCordyDocTest : public ::testing::Test, protected ScratchFolder {
  protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/qm314-doc-test-XXXXXX";
-    ASSERT_NE(::mkdtemp(pattern), nullptr);
-    dir_ = pattern;
-  }
-  void TearDown() override {
-    std::filesystem::permissions(dir_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add);
-    std::filesystem::remove_all(dir_);
-  }
-  std::string path(const std::string& name) const { return (dir_ / name).string(); }
-  void write(const std::string& name, const Bytes& data) const {
-    std::ofstream file(path(name), std::ios::binary);
-    file.write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
-  }
-  Bytes read(const std::string& name) const {
-    std::ifstream file(path(name), std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-  }
   static CCordyDoc::EncodeHook Encoder() {
     return [](RadioImage& image) {
       ChannelTable table;
@@ -45,15 +25,13 @@ class CCordyDocTest : public ::testing::Test {
       Encode(table, panel, image);
     };
   }
-
-  std::filesystem::path dir_;
 };
 
 TEST_F(CCordyDocTest, SavingANewDocumentRewritesTheEmptyChannels) {
   CCordyDoc doc;
   ASSERT_TRUE(doc.OnNewDocument());
   ASSERT_TRUE(doc.OnSaveDocument(path("new.int"), Encoder()));
-  const Bytes file = read("new.int");
+  const Bytes file = bytes("new.int");
   ASSERT_EQ(file.size(), 1024u);
   for (int block = 1; block <= 16; ++block)
     for (int byte = 0; byte < 16; ++byte)
@@ -70,7 +48,7 @@ TEST_F(CCordyDocTest, SavingANewDocumentRewritesTheEmptyChannels) {
 TEST_F(CCordyDocTest, OpenUsesTheFirst1024BytesOfALongerFile) {
   Bytes data(2048);
   for (std::size_t i = 0; i < data.size(); ++i) data[i] = static_cast<std::uint8_t>(i * 7 + 3);
-  write("long.int", data);
+  writeBytes("long.int", data);
   CCordyDoc doc;
   doc.SetModifiedFlag();
   ASSERT_TRUE(doc.OnOpenDocument(path("long.int")));
@@ -79,8 +57,8 @@ TEST_F(CCordyDocTest, OpenUsesTheFirst1024BytesOfALongerFile) {
 }
 
 TEST_F(CCordyDocTest, ShortMissingOrFolderOpenLeavesTheDocumentAsItWas) {
-  write("short.int", Bytes(1023, 0x00));
-  write("empty.int", Bytes());
+  writeBytes("short.int", Bytes(1023, 0x00));
+  writeBytes("empty.int", Bytes());
   CCordyDoc doc;
   doc.image().at(100) = 0x42;
   doc.SetModifiedFlag();
@@ -96,7 +74,7 @@ TEST_F(CCordyDocTest, ShortMissingOrFolderOpenLeavesTheDocumentAsItWas) {
   const FileResult missing = doc.OnOpenDocument(path("missing.int"));
   EXPECT_FALSE(missing.ok);
   EXPECT_NE(missing.message.find("No such file"), std::string::npos) << missing.message;
-  EXPECT_FALSE(doc.OnOpenDocument(dir_.string()));
+  EXPECT_FALSE(doc.OnOpenDocument(dir().string()));
 
   EXPECT_EQ(doc.image(), before);
   EXPECT_TRUE(doc.IsModified());
@@ -104,25 +82,25 @@ TEST_F(CCordyDocTest, ShortMissingOrFolderOpenLeavesTheDocumentAsItWas) {
 }
 
 TEST_F(CCordyDocTest, SaveReplacesTheFileAndKeepsItsPermissions) {
-  write("radio.int", Bytes(1024, 0x11));
+  writeBytes("radio.int", Bytes(1024, 0x11));
   ::chmod(path("radio.int").c_str(), 0640);
   CCordyDoc doc;
   ASSERT_TRUE(doc.OnSaveDocument(path("radio.int")));
-  EXPECT_EQ(read("radio.int"), Bytes(doc.image().bytes().begin(), doc.image().bytes().end()));
+  EXPECT_EQ(bytes("radio.int"), Bytes(doc.image().bytes().begin(), doc.image().bytes().end()));
   struct stat info {};
   ASSERT_EQ(::stat(path("radio.int").c_str(), &info), 0);
   EXPECT_EQ(info.st_mode & 0777, 0640u);
   // Nothing but the file itself is left in the folder.
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_), std::filesystem::directory_iterator()), 1);
+  EXPECT_EQ(entryCount(), 1);
 }
 
 TEST_F(CCordyDocTest, SaveThroughASymbolicLinkKeepsTheLink) {
-  write("real.int", Bytes(1024, 0x11));
+  writeBytes("real.int", Bytes(1024, 0x11));
   std::filesystem::create_symlink(path("real.int"), path("link.int"));
   CCordyDoc doc;
   ASSERT_TRUE(doc.OnSaveDocument(path("link.int")));
   EXPECT_TRUE(std::filesystem::is_symlink(path("link.int")));
-  EXPECT_EQ(read("real.int")[0], 0xFF);
+  EXPECT_EQ(bytes("real.int")[0], 0xFF);
 }
 
 TEST_F(CCordyDocTest, FailedSaveReportsAndLeavesThePreviousFile) {
@@ -135,14 +113,14 @@ TEST_F(CCordyDocTest, FailedSaveReportsAndLeavesThePreviousFile) {
   std::filesystem::create_directory(path("taken.int"));
   EXPECT_FALSE(doc.OnSaveDocument(path("taken.int")));
   EXPECT_TRUE(std::filesystem::is_directory(path("taken.int")));
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_), std::filesystem::directory_iterator()), 1);
+  EXPECT_EQ(entryCount(), 1);
 }
 
 TEST_F(CCordyDocTest, SaveRunsTheEncodeHookFirstAndClearsModified) {
   CCordyDoc doc;
   doc.SetModifiedFlag();
   ASSERT_TRUE(doc.OnSaveDocument(path("a.int"), [](RadioImage& image) { image.at(0) = 0x5A; }));
-  EXPECT_EQ(read("a.int")[0], 0x5A);
+  EXPECT_EQ(bytes("a.int")[0], 0x5A);
   EXPECT_EQ(doc.image().at(0), 0x5A);
   EXPECT_FALSE(doc.IsModified());
 }
