@@ -1,6 +1,7 @@
 // A full read and a full write of qm314-cli against qm314-sim, each timed against
 // the protocol's pacing floor, with the command line's CPU time as a share of
-// its wall time.  Run: build/bench/bench_transfer
+// its wall time.  Run: build/bench/bench_transfer [ROUNDS]; the best round is the
+// figure, the others show how much a busy machine adds.
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
@@ -8,6 +9,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -75,7 +77,8 @@ void Report(const char* what, const Run& run, double floorMs) {
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+  const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
   int out[2];
   if (pipe(out) != 0) return 1;
   const pid_t sim = Spawn({QM314_SIM_PATH}, out[1]);
@@ -87,8 +90,19 @@ int main() {
   if (mkdtemp(dir) == nullptr) return 1;
   const std::string file = std::string(dir) + "/radio.int";
 
-  const Run readRun = Measure({QM314_CLI_PATH, "read", device, "-o", file});
-  const Run writeRun = Measure({QM314_CLI_PATH, "write", device, file});
+  Run readRun, writeRun;
+  bool failed = false;
+  for (int round = 1; round <= rounds; ++round) {
+    const Run r = Measure({QM314_CLI_PATH, "read", device, "-o", file});
+    const Run w = Measure({QM314_CLI_PATH, "write", device, file});
+    std::printf("round %d\n", round);
+    Report("read", r, kReadFloorMs);
+    Report("write", w, kWriteFloorMs);
+    failed = failed || r.status != 0 || w.status != 0;
+    if (round == 1 || r.wallMs < readRun.wallMs) readRun = r;
+    if (round == 1 || w.wallMs < writeRun.wallMs) writeRun = w;
+  }
+  std::printf("best of %d\n", rounds);
   Report("read", readRun, kReadFloorMs);
   Report("write", writeRun, kWriteFloorMs);
 
@@ -101,5 +115,5 @@ int main() {
                   (simUsage.ru_utime.tv_usec + simUsage.ru_stime.tv_usec) / 1000.0);
   unlink(file.c_str());
   rmdir(dir);
-  return readRun.status == 0 && writeRun.status == 0 ? 0 : 1;
+  return failed ? 1 : 0;
 }
