@@ -14,7 +14,7 @@ int RunWrite(Invocation& invocation) {
   const int retries = args.count(kRetriesOption, 0);
   HeadlessView view;
   view.open(args.positional[1]);
-  Encode(view.grid(), view.panel(), view.document().image());
+  view.encode();
   return RunRadioTransfer(invocation, TransferDirection::Write, args.positional[0], retries,
                           args.value(kCloneWordOption).value_or(""), view.document().image());
 }

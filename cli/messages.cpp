@@ -27,6 +27,9 @@ std::string UsageLine(std::string_view command, std::string_view synopsis) {
 std::string CannotRead(std::string_view path, std::string_view reason) {
   return "cannot read " + Quoted(path) + ": " + std::string(reason);
 }
+std::string CannotWrite(std::string_view path, std::string_view reason) {
+  return "cannot write " + Quoted(path) + ": " + std::string(reason);
+}
 
 std::string NotAnAssignment(std::string_view argument) {
   return Quoted(argument) + " is not a setting assignment of the form key=value";

@@ -17,6 +17,7 @@ std::string NotACount(std::string_view option, std::string_view text);
 std::string UsageLine(std::string_view command, std::string_view synopsis);
 
 std::string CannotRead(std::string_view path, std::string_view reason);
+std::string CannotWrite(std::string_view path, std::string_view reason);
 
 // set
 std::string NotAnAssignment(std::string_view argument);
