@@ -27,6 +27,14 @@ QPoint AppUnderTest::cellCentre(int row, int col) const {
   return grid()->visualRect(grid()->model()->index(row, col)).center();
 }
 
+QStringList AppUnderTest::row(int r) const {
+  return {cell(r, 1), cell(r, 2), cell(r, 3), cell(r, 4)};
+}
+
+void AppUnderTest::click(int row, int col, Qt::MouseButton button) const {
+  QTest::mouseClick(grid()->viewport(), button, {}, cellCentre(row, col));
+}
+
 bool AppUnderTest::activate() {
   frame()->activateWindow();
   return QTest::qWaitForWindowActive(frame());

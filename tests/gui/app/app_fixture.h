@@ -32,8 +32,11 @@ class AppUnderTest {
   CMSFlexGrid* grid() const { return view()->grid(); }
   QComboBox* box(const char* name) const;
   QString cell(int row, int col) const { return grid()->GetTextMatrix(row, col); }
+  // Columns 1-4 of a row.
+  QStringList row(int r) const;
   // Centre of a cell in the grid's viewport, where the mouse goes.
   QPoint cellCentre(int row, int col) const;
+  void click(int row, int col, Qt::MouseButton button = Qt::LeftButton) const;
   QString path(const QString& name) const { return dir_.filePath(name); }
   bool activate();
 

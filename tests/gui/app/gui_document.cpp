@@ -13,13 +13,7 @@ class DocumentTest : public QObject {
  private:
   std::unique_ptr<AppUnderTest> t;
 
-  QStringList row(int r) {
-    return {t->cell(r, 1), t->cell(r, 2), t->cell(r, 3), t->cell(r, 4)};
-  }
   QString box(const char* name) { return t->box(name)->currentText(); }
-  void click(int row, int col) {
-    QTest::mouseClick(t->grid()->viewport(), Qt::LeftButton, {}, t->cellCentre(row, col));
-  }
   // A file with three channels and settings other than the defaults.
   QString writeSample() {
     const QString file = t->path("sample.int");
@@ -45,10 +39,10 @@ class DocumentTest : public QObject {
     QVERIFY(!file.isEmpty());
     t->files.Answer(file);
     t->frame()->action(57601)->trigger();
-    QCOMPARE(row(1), (QStringList{"02", "01", "Carrier", "Add"}));
-    QCOMPARE(row(4), (QStringList{"08", "D023N", "QT/DQT", "Delete"}));
-    QCOMPARE(row(16), (QStringList{"", "D154I", "Off", "Add"}));
-    QCOMPARE(row(2), (QStringList{"", "", "", ""}));
+    QCOMPARE(t->row(1), (QStringList{"02", "01", "Carrier", "Add"}));
+    QCOMPARE(t->row(4), (QStringList{"08", "D023N", "QT/DQT", "Delete"}));
+    QCOMPARE(t->row(16), (QStringList{"", "D154I", "Off", "Add"}));
+    QCOMPARE(t->row(2), (QStringList{"", "", "", ""}));
     QCOMPARE(t->cell(0, 1), QString("Channel"));
     QCOMPARE(t->cell(16, 0), QString("16"));
     QCOMPARE(box("m_cbWarning"), QString("Disable"));
@@ -60,20 +54,20 @@ class DocumentTest : public QObject {
 
     // New decodes the default image over it.
     t->frame()->action(57600)->trigger();
-    for (int r = 1; r <= 16; ++r) QCOMPARE(row(r), (QStringList{"", "", "", ""}));
+    for (int r = 1; r <= 16; ++r) QCOMPARE(t->row(r), (QStringList{"", "", "", ""}));
     QCOMPARE(box("m_cbTot"), QString("180s"));
     QCOMPARE(box("m_cbMoni"), QString("SQ-Off Momentary"));
   }
 
   void openClosesAnEditorWithoutWritingIt() {
-    click(5, 1);
+    t->click(5, 1);
     QTest::keyClick(t->box("m_cbChannel"), Qt::Key_Down);
     t->boxes.Answer(BoxAnswer::No);
     t->files.Answer(writeSample());
     t->frame()->action(57601)->trigger();
     QCOMPARE(t->boxes.shown(), QStringList{"Save changes to Untitled?"});
     QVERIFY(t->box("m_cbChannel")->isHidden());
-    QCOMPARE(row(5), (QStringList{"", "", "", ""}));
+    QCOMPARE(t->row(5), (QStringList{"", "", "", ""}));
   }
 
   void shortFileIsRefusedAndNothingChanges() {
@@ -86,7 +80,7 @@ class DocumentTest : public QObject {
     t->frame()->action(57601)->trigger();
     QCOMPARE(t->boxes.shown().size(), 1);
     QVERIFY(!t->boxes.shown().first().isEmpty());
-    QCOMPARE(row(1), (QStringList{"02", "01", "Carrier", "Add"}));
+    QCOMPARE(t->row(1), (QStringList{"02", "01", "Carrier", "Add"}));
     QCOMPARE(box("m_cbTot"), QString("300s"));
     QCOMPARE(QByteArray(reinterpret_cast<const char*>(t->app().document().image().data()), 1024),
              image);
@@ -94,15 +88,15 @@ class DocumentTest : public QObject {
   }
 
   void saveWritesWhatTheGridShows() {
-    click(5, 1);
+    t->click(5, 1);
     for (int i = 0; i < 3; ++i) QTest::keyClick(t->box("m_cbChannel"), Qt::Key_Down);
-    click(5, 2);
+    t->click(5, 2);
     for (int i = 0; i < 5; ++i) QTest::keyClick(t->box("m_cbTone"), Qt::Key_Down);
     // Left open on purpose: the save commits it first.
     const QString file = t->path("written.int");
     t->files.Answer(file);
     t->frame()->action(57603)->trigger();
-    QCOMPARE(row(5), (QStringList{"03", "05", "Off", "Add"}));
+    QCOMPARE(t->row(5), (QStringList{"03", "05", "Off", "Add"}));
     QVERIFY(!t->app().document().IsModified());
 
     const QByteArray bytes = ReadFile(file);

@@ -19,18 +19,12 @@ class GridTest : public QObject {
   std::unique_ptr<AppUnderTest> t;
 
   QComboBox* editor(const char* name) { return t->box(name); }
-  void click(int row, int col, Qt::MouseButton button = Qt::LeftButton) {
-    QTest::mouseClick(t->grid()->viewport(), button, {}, t->cellCentre(row, col));
-  }
   void keys(QWidget* widget, Qt::Key key, int times) {
     for (int i = 0; i < times; ++i) QTest::keyClick(widget, key);
   }
-  QStringList row(int r) {
-    return {t->cell(r, 1), t->cell(r, 2), t->cell(r, 3), t->cell(r, 4)};
-  }
   // Makes row r a channel through the Channel editor, leaving it closed.
   void makeChannel(int r, int channel) {
-    click(r, 1);
+    t->click(r, 1);
     keys(editor("m_cbChannel"), Qt::Key_Down, channel);
     QTest::keyClick(editor("m_cbChannel"), Qt::Key_Return);
   }
@@ -47,10 +41,10 @@ class GridTest : public QObject {
     CMSFlexGrid* grid = t->grid();
     QCOMPARE(grid->GetRows(), 17L);
     QCOMPARE(grid->GetCols(), 5L);
-    QCOMPARE(row(0), (QStringList{"Channel", "Tones", "BCLO", "Scan"}));
+    QCOMPARE(t->row(0), (QStringList{"Channel", "Tones", "BCLO", "Scan"}));
     QCOMPARE(t->cell(0, 0), QString("CH"));
     for (int r = 1; r <= 16; ++r) QCOMPARE(t->cell(r, 0), QString::number(r));
-    for (int r = 1; r <= 16; ++r) QCOMPARE(row(r), (QStringList{"", "", "", ""}));
+    for (int r = 1; r <= 16; ++r) QCOMPARE(t->row(r), (QStringList{"", "", "", ""}));
 
     const long w = grid->GetColWidth(2);
     QVERIFY(w > 0);
@@ -95,18 +89,18 @@ class GridTest : public QObject {
     QVERIFY(channel->isVisible());
     QCOMPARE(channel->currentIndex(), 0);
     keys(channel, Qt::Key_Down, 3);
-    QCOMPARE(row(5), (QStringList{"", "", "", ""}));
+    QCOMPARE(t->row(5), (QStringList{"", "", "", ""}));
     QVERIFY(!t->app().document().IsModified());
 
-    click(6, 2);
-    QCOMPARE(row(5), (QStringList{"03", "Off", "Off", "Add"}));
-    QCOMPARE(row(6), (QStringList{"", "", "", ""}));
+    t->click(6, 2);
+    QCOMPARE(t->row(5), (QStringList{"03", "Off", "Off", "Add"}));
+    QCOMPARE(t->row(6), (QStringList{"", "", "", ""}));
     QVERIFY(channel->isHidden());
     QVERIFY(t->app().document().IsModified());
   }
 
   void editorIsLaidOverTheCell() {
-    click(4, 2);
+    t->click(4, 2);
     QComboBox* tone = editor("m_cbTone");
     QVERIFY(tone->isVisible());
     CMSFlexGrid* grid = t->grid();
@@ -119,12 +113,12 @@ class GridTest : public QObject {
 
   void enterCommitsAndTheCurrentCellStays() {
     makeChannel(9, 8);
-    QCOMPARE(row(9), (QStringList{"08", "Off", "Off", "Add"}));
+    QCOMPARE(t->row(9), (QStringList{"08", "Off", "Off", "Add"}));
     QVERIFY(editor("m_cbChannel")->isHidden());
     QCOMPARE(t->grid()->GetRow(), 9L);
     QCOMPARE(t->grid()->GetCol(), 1L);
 
-    click(9, 4);
+    t->click(9, 4);
     QTest::keyClick(editor("m_cbScan"), Qt::Key_Down);
     QTest::keyClick(editor("m_cbScan"), Qt::Key_Enter);
     QCOMPARE(t->cell(9, 4), QString("Delete"));
@@ -133,61 +127,61 @@ class GridTest : public QObject {
 
   void emptyChannelItemDeletesTheRow() {
     makeChannel(5, 3);
-    click(5, 2);
+    t->click(5, 2);
     keys(editor("m_cbTone"), Qt::Key_Down, 12);
     QTest::keyClick(editor("m_cbTone"), Qt::Key_Return);
-    QCOMPARE(row(5), (QStringList{"03", "12", "Off", "Add"}));
+    QCOMPARE(t->row(5), (QStringList{"03", "12", "Off", "Add"}));
 
     // Changing the channel keeps the rest of the row.
-    click(5, 1);
+    t->click(5, 1);
     QCOMPARE(editor("m_cbChannel")->currentText(), QString("03"));
     keys(editor("m_cbChannel"), Qt::Key_Down, 2);
     QTest::keyClick(editor("m_cbChannel"), Qt::Key_Return);
-    QCOMPARE(row(5), (QStringList{"05", "12", "Off", "Add"}));
+    QCOMPARE(t->row(5), (QStringList{"05", "12", "Off", "Add"}));
 
-    QTest::mouseClick(t->grid()->viewport(), Qt::LeftButton, {}, t->cellCentre(5, 1));
+    t->click(5, 1);
     QTest::keyClick(editor("m_cbChannel"), Qt::Key_Home);
     QTest::keyClick(editor("m_cbChannel"), Qt::Key_Return);
-    QCOMPARE(row(5), (QStringList{"", "", "", ""}));
+    QCOMPARE(t->row(5), (QStringList{"", "", "", ""}));
   }
 
   void rowWithoutChannelKeepsEmptyCells() {
-    click(7, 2);
+    t->click(7, 2);
     keys(editor("m_cbTone"), Qt::Key_Down, 12);
     QCOMPARE(editor("m_cbTone")->currentText(), QString("12"));
-    click(8, 4);
+    t->click(8, 4);
     keys(editor("m_cbScan"), Qt::Key_Down, 1);
-    click(8, 2);
-    QCOMPARE(row(7), (QStringList{"", "", "", ""}));
-    QCOMPARE(row(8), (QStringList{"", "", "", ""}));
+    t->click(8, 2);
+    QCOMPARE(t->row(7), (QStringList{"", "", "", ""}));
+    QCOMPARE(t->row(8), (QStringList{"", "", "", ""}));
     QVERIFY(!t->app().document().IsModified());
   }
 
   void untouchedEditorLeavesAToneNoListHolds() {
     makeChannel(1, 1);
     t->grid()->SetTextMatrix(1, 2, "25.0");
-    click(1, 2);
+    t->click(1, 2);
     QComboBox* tone = editor("m_cbTone");
     QVERIFY(tone->isVisible());
     QCOMPARE(tone->currentText(), QString("Off"));
-    click(2, 2);
+    t->click(2, 2);
     QCOMPARE(t->cell(1, 2), QString("25.0"));
     // Choosing "Off" on purpose still writes it.
-    click(1, 2);
+    t->click(1, 2);
     QTest::keyClick(tone, Qt::Key_Down);
     QTest::keyClick(tone, Qt::Key_Up);
-    click(2, 1);
+    t->click(2, 1);
     QCOMPARE(t->cell(1, 2), QString("25.0"));
-    click(1, 2);
+    t->click(1, 2);
     keys(tone, Qt::Key_Down, 39);
     QTest::keyClick(tone, Qt::Key_Return);
     QCOMPARE(t->cell(1, 2), QString("69.3"));
   }
 
   void mouseButtonsThatOpenAnEditor() {
-    click(3, 4, Qt::RightButton);
+    t->click(3, 4, Qt::RightButton);
     QVERIFY(editor("m_cbScan")->isHidden());
-    click(3, 4, Qt::MiddleButton);
+    t->click(3, 4, Qt::MiddleButton);
     QVERIFY(editor("m_cbScan")->isVisible());
   }
 
@@ -230,10 +224,10 @@ class GridTest : public QObject {
     connect(grid, &CMSFlexGrid::EnterCell, this, [&] {
       events << QString("enter %1,%2").arg(grid->GetRow()).arg(grid->GetCol());
     });
-    click(4, 2);
+    t->click(4, 2);
     grid->setFocus();
     QTest::keyClick(grid, Qt::Key_Down);
-    click(0, 3);  // a fixed cell never becomes current
+    t->click(0, 3);  // a fixed cell never becomes current
     QCOMPARE(events, (QStringList{"leave 1,1", "enter 4,2", "leave 4,2", "enter 5,2"}));
   }
 
@@ -289,7 +283,7 @@ class GridTest : public QObject {
     QCOMPARE(bar->currentMessage(), QString("Please click the CommBox to choose value"));
     QTest::mouseMove(t->view(), QPoint(5, 5));
     QCOMPARE(bar->currentMessage(), QString::fromUtf8("For help\xEF\xBC\x8Cplease press F1"));
-    click(2, 2);
+    t->click(2, 2);
     QTest::mouseMove(editor("m_cbTone"));
     QCOMPARE(bar->currentMessage(), QString("Please click the CommBox to choose value"));
   }
