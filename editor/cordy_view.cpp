@@ -129,6 +129,10 @@ void CCordyView::EncodeImage() { EncodeInto(context_.document.image()); }
 
 void CCordyView::EncodeInto(RadioImage& image) {
   CommitCellEdit();
+  Encode(m_Grid->table(), ReadPanel(), image);
+}
+
+PanelSelections CCordyView::ReadPanel() const {
   PanelSelections panel;
   panel.warning = m_cbWarning->currentIndex();
   panel.scanSwitch = m_cbScanSwitch->currentIndex();
@@ -137,7 +141,7 @@ void CCordyView::EncodeInto(RadioImage& image) {
   panel.moni = m_cbMoni->currentIndex();
   panel.type = m_cbType->currentIndex();
   panel.field = m_cbField->currentIndex();
-  Encode(m_Grid->table(), panel, image);
+  return panel;
 }
 
 QComboBox* CCordyView::GetCellEditor() const {

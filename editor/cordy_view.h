@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "radio/code_tables.h"
+#include "radio/codec.h"
 
 class QComboBox;
 class QLineEdit;
@@ -42,6 +43,9 @@ class CCordyView : public QWidget {
   void EncodeImage();
   // Commits the open editor, then encodes the grid and the panel into image.
   void EncodeInto(RadioImage& image);
+
+  // The settings boxes' selected indexes, as encode and the report read them.
+  PanelSelections ReadPanel() const;
 
   QComboBox* GetCellEditor() const;
   void BeginCellEdit(short key);

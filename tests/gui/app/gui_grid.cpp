@@ -1,5 +1,6 @@
 // The channel grid through real mouse and key events: its shape, the
 // in-place pick lists and the rules that create and delete channels.
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -123,6 +124,19 @@ class GridTest : public QObject {
     QTest::keyClick(editor("m_cbScan"), Qt::Key_Enter);
     QCOMPARE(t->cell(9, 4), QString("Delete"));
     QCOMPARE(t->grid()->GetCol(), 4L);
+  }
+
+  void enterInTheDroppedListPicksAndCommits() {
+    t->click(10, 1);
+    QComboBox* channel = editor("m_cbChannel");
+    channel->showPopup();
+    QAbstractItemView* list = channel->view();
+    QTRY_VERIFY(list->isVisible());
+    keys(list, Qt::Key_Down, 2);
+    QTest::keyClick(list, Qt::Key_Return);
+    QTRY_COMPARE(t->row(10), (QStringList{"02", "Off", "Off", "Add"}));
+    QVERIFY(channel->isHidden());
+    QCOMPARE(t->grid()->GetRow(), 10L);
   }
 
   void emptyChannelItemDeletesTheRow() {
