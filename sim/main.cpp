@@ -5,7 +5,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -16,6 +15,7 @@
 #include "sim/debug_conversation.h"
 #include "sim/faults.h"
 #include "sim/pty_line.h"
+#include "sim/sim_options.h"
 #include "sim/sim_radio.h"
 
 namespace {
@@ -24,23 +24,8 @@ volatile std::sig_atomic_t gStop = 0;
 
 void OnStopSignal(int) { gStop = 1; }
 
-constexpr const char* kUsage =
-    "usage: qm314-sim [--image FILE] [--save FILE] [--fault KIND...] [--clone-word LETTERS]\n"
-    "                 [--debug-word LETTERS] [--log FILE] [--answer-delay MS]\n"
-    "  --image FILE   start with the 1024 bytes of FILE as the radio's memory\n"
-    "                 (else the memory of a new document)\n"
-    "  --save FILE    keep the memory in FILE: after each completed write and on exit\n"
-    "  --fault KIND   silent | wrong-confirm | noise[:N] | short:N@K | no-ack@K | unplug@K\n"
-    "                 | debug-silent@STAGE | debug-wrong@STAGE\n"
-    "                 (K a block 0-127; STAGE wake, ident, confirm, item, frequencies or\n"
-    "                 tones; block and stage faults strike once)\n"
-    "  --clone-word   the seven letters of the clone wake-up word (else $QM314_CLONE_WORD)\n"
-    "  --debug-word   the six letters of the debug wake-up word (else $QM314_DEBUG_WORD)\n"
-    "  --log FILE     append one line per event of the conversation\n"
-    "  --answer-delay MS  how long after a request the radio starts to answer (default 1)\n";
-
 int Usage(const std::string& problem) {
-  std::fprintf(stderr, "qm314-sim: %s\n%s", problem.c_str(), kUsage);
+  std::fprintf(stderr, "qm314-sim: %s\n%s", problem.c_str(), qm314::sim::kSimUsage);
   return 2;
 }
 
@@ -48,63 +33,28 @@ int Usage(const std::string& problem) {
 
 int main(int argc, char** argv) {
   using namespace qm314;
-  std::string imagePath, savePath, logPath, cloneLetters, debugLetters, delayText;
-  const std::map<std::string, std::string*> valueOptions{
-      {"--image", &imagePath},          {"--save", &savePath},
-      {"--log", &logPath},              {"--clone-word", &cloneLetters},
-      {"--debug-word", &debugLetters},  {"--answer-delay", &delayText}};
-  sim::FaultPlan faults;
-  const std::vector<std::string> args(argv + 1, argv + argc);
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    auto value = [&](std::string& into) {
-      if (i + 1 >= args.size()) return false;
-      into = args[++i];
-      return true;
-    };
-    if (a == "--help" || a == "-h") {
-      std::fputs(kUsage, stdout);
-      return 0;
-    }
-    if (const auto option = valueOptions.find(a); option != valueOptions.end()) {
-      if (!value(*option->second)) return Usage(a + " needs a value");
-    } else if (a == "--fault") {
-      bool any = false;
-      while (i + 1 < args.size() && args[i + 1].rfind("--", 0) != 0) {
-        std::string error;
-        if (!sim::AddFault(args[++i], faults, error)) return Usage(error);
-        any = true;
-      }
-      if (!any) return Usage("--fault needs a kind");
-    } else {
-      return Usage("unknown argument \"" + a + "\"");
-    }
-  }
-
-  double answerDelayMs = sim::PtyLine::kDefaultAnswerDelayMs;
-  if (!delayText.empty()) {
-    char* end = nullptr;
-    answerDelayMs = std::strtod(delayText.c_str(), &end);
-    if (*end != '\0' || !(answerDelayMs >= 0.1 && answerDelayMs <= 1000)) {
-      return Usage("--answer-delay needs milliseconds from 0.1 to 1000");
-    }
-  }
+  sim::SimOptions options;
   std::string error;
-  const std::optional<WakeUpWord> cloneWord = ConfiguredCloneWord(cloneLetters, error);
+  if (!sim::ParseSimOptions({argv + 1, argv + argc}, options, error)) return Usage(error);
+  if (options.help) {
+    std::fputs(sim::kSimUsage, stdout);
+    return 0;
+  }
+  const std::optional<WakeUpWord> cloneWord = ConfiguredCloneWord(options.cloneLetters, error);
   if (!cloneWord) return Usage(error);
-  const std::optional<WakeUpWord> debugWord = ConfiguredDebugWord(debugLetters, error);
+  const std::optional<WakeUpWord> debugWord = ConfiguredDebugWord(options.debugLetters, error);
   if (!debugWord) return Usage(error);
   RadioImage memory = DefaultImage();
-  if (!imagePath.empty()) {
-    if (const FileResult loaded = ReadImageFile(imagePath, memory); !loaded) {
+  if (!options.imagePath.empty()) {
+    if (const FileResult loaded = ReadImageFile(options.imagePath, memory); !loaded) {
       std::fprintf(stderr, "qm314-sim: %s\n", loaded.message.c_str());
       return 2;
     }
   }
   std::ofstream log;
-  if (!logPath.empty()) {
-    log.open(logPath, std::ios::app);
-    if (!log) return Usage("cannot open the log " + logPath);
+  if (!options.logPath.empty()) {
+    log.open(options.logPath, std::ios::app);
+    if (!log) return Usage("cannot open the log " + options.logPath);
   }
 
   // The stop signals are let through only while the line waits, so none is lost
@@ -124,9 +74,9 @@ int main(int argc, char** argv) {
   sigaction(SIGINT, &action, nullptr);
   sigaction(SIGHUP, &action, nullptr);
 
-  sim::SimRadio radio(*cloneWord, memory, faults);
+  sim::SimRadio radio(*cloneWord, memory, options.faults);
   radio.addConversation(*debugWord, std::make_unique<sim::DebugConversation>(radio.faults()));
-  sim::PtyLine line(answerDelayMs);
+  sim::PtyLine line(options.answerDelayMs);
   if (!line.open(error)) {
     std::fprintf(stderr, "qm314-sim: %s\n", error.c_str());
     return 1;
@@ -136,8 +86,8 @@ int main(int argc, char** argv) {
 
   bool saveFailed = false;
   auto save = [&] {
-    if (savePath.empty()) return;
-    if (const FileResult saved = WriteImageFile(savePath, radio.memory()); !saved) {
+    if (options.savePath.empty()) return;
+    if (const FileResult saved = WriteImageFile(options.savePath, radio.memory()); !saved) {
       std::fprintf(stderr, "qm314-sim: %s\n", saved.message.c_str());
       saveFailed = true;
     }
