@@ -207,7 +207,20 @@ void CMainFrame::SetView(CCordyView* view) {
     connect(action(id), &QAction::triggered, this, &CMainFrame::OnUpdatePortMenu);
   }
   connect(action(kDebugOnLine), &QAction::triggered, view, &CCordyView::OnDebugOnLine);
+  connect(action(kProgramRead), &QAction::triggered, view, &CCordyView::OnReadFromRadio);
+  connect(action(kProgramWrite), &QAction::triggered, view, &CCordyView::OnWriteToRadio);
+  connect(view, &CCordyView::TransferRunningChanged, this, &CMainFrame::OnTransferRunningChanged);
   OnUpdatePortMenu();
+}
+
+void CMainFrame::OnTransferRunningChanged(bool running) {
+  // A second transfer cannot start beside the first, nor change its direction.
+  action(command::kProgramRead)->setEnabled(!running);
+  action(command::kProgramWrite)->setEnabled(!running);
+  if (!running && closeAfterTransfer_) {
+    closeAfterTransfer_ = false;
+    QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+  }
 }
 
 void CMainFrame::OnUpdatePortMenu() {
@@ -234,6 +247,14 @@ void CMainFrame::showEvent(QShowEvent* event) {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
+  // A transfer holds the port: it is cancelled, and the window closes once
+  // the port is closed again.
+  if (view_ && view_->IsTransferRunning()) {
+    event->ignore();
+    closeAfterTransfer_ = true;
+    view_->CancelTransfer();
+    return;
+  }
   if (closeGuard_ && !closeGuard_()) {
     event->ignore();
     return;

@@ -40,6 +40,7 @@ class CMainFrame : public QMainWindow {
   void dropEvent(QDropEvent* event) override;
 
  private:
+  void OnTransferRunningChanged(bool running);
   QAction* AddCommand(QMenu* menu, int id, const char* objectName, const QString& text,
                       const QString& prompt);
   void CreateMenus();
@@ -52,6 +53,7 @@ class CMainFrame : public QMainWindow {
   CCordyView* view_ = nullptr;
   std::function<bool()> closeGuard_;
   std::function<void(const QString&)> dropHandler_;
+  bool closeAfterTransfer_ = false;
 };
 
 }  // namespace qm314

@@ -51,9 +51,8 @@ CCordyView::CCordyView(Context context, QWidget* parent)
     connect(box, &QComboBox::activated, this, &CCordyView::MarkModified);
   }
   m_pHints = new StatusHints(this, m_Grid, [this](const QString& text) { ShowHint(text); });
+  CreateTransfer();
 }
-
-CCordyView::~CCordyView() = default;
 
 void CCordyView::OnInitialUpdate() {
   ResizeParentToFit();

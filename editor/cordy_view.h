@@ -1,13 +1,16 @@
 // CCordyView: the main form.  The settings panel on the left, the channel grid
 // on the right with its in-place pick lists; decode fills both from the
-// document's image, encode writes them back.  The view holds the chosen port.
+// document's image, encode writes them back.  The view holds the chosen port
+// and runs the transfers to and from the radio.
 #pragma once
 
 #include <QString>
+#include <QThread>
 #include <QWidget>
 #include <functional>
 #include <memory>
 
+#include "link/serial_port.h"
 #include "radio/code_tables.h"
 #include "radio/codec.h"
 
@@ -18,9 +21,13 @@ namespace qm314 {
 
 class CCordyDoc;
 class CMSFlexGrid;
+class CTransferDlg;
 class MessageBoxHost;
+class Pacer;
 class RadioImage;
 class StatusHints;
+class TransferWorker;
+struct TransferResult;
 
 class CCordyView : public QWidget {
   Q_OBJECT
@@ -55,10 +62,25 @@ class CCordyView : public QWidget {
   void setDebugModeOpener(DebugModeOpener opener) { m_debugModeOpener = std::move(opener); }
 
   CMSFlexGrid* grid() const { return m_Grid; }
+  CTransferDlg* transferDialog() const { return m_pTransferDlg; }
+
+  // The line transfers open and the pace they keep: the serial ports and
+  // real time unless a test says otherwise.
+  void SetTransferLine(PortOpener opener, std::shared_ptr<Pacer> pacer);
+  bool IsTransferRunning() const { return m_bTransferRunning; }
+  // Raises the running transfer's cancel flag; TransferRunningChanged(false)
+  // follows once its port is closed.
+  void CancelTransfer();
   CCordyDoc& document() const { return context_.document; }
   MessageBoxHost& boxes() const { return context_.boxes; }
 
+ signals:
+  void TransferRunningChanged(bool running);
+
  public slots:
+  // Commands 32771 and 32772: choose the direction and open the progress dialog.
+  void OnReadFromRadio();
+  void OnWriteToRadio();
   void OnPortCom1() { m_strPortName = QStringLiteral("COM1"); }
   void OnPortCom2() { m_strPortName = QStringLiteral("COM2"); }
   void OnPortCom3() { m_strPortName = QStringLiteral("COM3"); }
@@ -67,6 +89,9 @@ class CCordyView : public QWidget {
   void OnDebugOnLine();
 
  private slots:
+  // Start was pressed in the progress dialog.
+  void OnRadioTransfer();
+  void OnTransferEnded(const qm314::TransferResult& result);
   void OnGridEnterCell();
   void OnGridLeaveCell();
   void OnGridDblClick();
@@ -83,6 +108,9 @@ class CCordyView : public QWidget {
   bool CellIsEditable() const;
   void ShowHint(const QString& text);
   void MarkModified();
+  void CreateTransfer();
+  void OpenTransferDialog(bool writeToRadio, const char* caption);
+  void SetTransferRunning(bool running);
 
   Context context_;
 
@@ -108,6 +136,17 @@ class CCordyView : public QWidget {
   int m_nLoadedChoice = 0;
   DebugModeOpener m_debugModeOpener;
   StatusHints* m_pHints = nullptr;
+
+  CTransferDlg* m_pTransferDlg = nullptr;
+  bool m_bWriteToRadio = false;
+  bool m_bTransferRunning = false;
+  // Set while the view is being destroyed: a transfer still running then gets
+  // Cancel to its questions without a box, and its end changes nothing.
+  bool m_bClosing = false;
+  PortOpener m_portOpener;
+  std::shared_ptr<Pacer> m_pacer;
+  QThread m_transferThread;
+  TransferWorker* m_pTransferWorker = nullptr;
 };
 
 }  // namespace qm314

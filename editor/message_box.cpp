@@ -48,6 +48,7 @@ BoxAnswer ModalMessageBoxes::Show(QWidget* parent, const QString& text, BoxButto
 
 BoxAnswer ScriptedMessageBoxes::Show(QWidget*, const QString& text, BoxButtons buttons, BoxIcon) {
   shown_.append(text);
+  shownButtons_.append(buttons);
   if (!answers_.empty()) {
     const BoxAnswer answer = answers_.front();
     answers_.pop_front();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QList>
 #include <QStringList>
 #include <deque>
 
@@ -36,11 +37,14 @@ class ScriptedMessageBoxes : public MessageBoxHost {
   BoxAnswer Show(QWidget* parent, const QString& text, BoxButtons buttons, BoxIcon icon) override;
 
   const QStringList& shown() const { return shown_; }
-  void clear() { shown_.clear(); answers_.clear(); }
+  // The buttons of each box in shown(), in the same order.
+  const QList<BoxButtons>& shownButtons() const { return shownButtons_; }
+  void clear() { shown_.clear(); shownButtons_.clear(); answers_.clear(); }
 
  private:
   std::deque<BoxAnswer> answers_;
   QStringList shown_;
+  QList<BoxButtons> shownButtons_;
 };
 
 }  // namespace qm314

@@ -17,4 +17,11 @@ inline constexpr const char* kNotEnoughBytes = "not received enough  byte";
 inline constexpr const char* kReadingCaption = "Reading Data Progress";
 inline constexpr const char* kWritingCaption = "Writing Data Progress";
 
+// The progress dialog's own texts.
+inline constexpr const char* kStartButton = "Start";
+inline constexpr const char* kCancelButton = "Cancel";
+// The colon is U+FF1A, FULLWIDTH COLON.
+inline constexpr const char* kProgressLabel = "Progress\uFF1A";
+inline constexpr const char* kNotStartYet = "   Not start yet";
+
 }  // namespace qm314::msg

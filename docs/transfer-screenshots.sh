@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Takes docs/transfer-ready.png and docs/transfer-running.png: the real program
+# under Xvfb (openbox for the frames) reading qm314-sim, its progress dialog
+# before Start and while blocks move.
+# Usage: docs/transfer-screenshots.sh [BUILD_DIR]   (run it inside xvfb-run -a)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build}
+
+command -v openbox > /dev/null && { openbox & sleep 1; }
+exec {sim_out}< <(exec "$build/sim/qm314-sim")
+sim=$!
+IFS= read -r device <&"$sim_out"
+QM314_COM1="$device" "$build/app/qm314" &
+app=$!
+trap 'kill "$app" "$sim" 2>/dev/null || true' EXIT
+
+frame=$(xdotool search --sync --name "Trevna QM-314 Programming Software" | head -1)
+sleep 2
+xdotool windowactivate --sync "$frame"
+xdotool key --window "$frame" alt+p
+sleep 0.5
+xdotool key r
+dialog=$(xdotool search --sync --name "Reading Data Progress" | head -1)
+sleep 1
+
+# The dialog with the part of the main window around it.
+shoot() {
+  eval "$(xdotool getwindowgeometry --shell "$dialog")"
+  import -window root /tmp/qm314-root.png
+  convert /tmp/qm314-root.png -crop "$((WIDTH + 160))x$((HEIGHT + 120))+$((X - 80))+$((Y - 80))" \
+    +repage "$1"
+  rm -f /tmp/qm314-root.png
+}
+shoot docs/transfer-ready.png
+xdotool key --window "$dialog" Return
+sleep 3
+shoot docs/transfer-running.png

@@ -1,0 +1,141 @@
+// The view's side of a transfer to or from the radio: the two commands, the
+// progress dialog, and the worker thread the clone conversation runs on.
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <optional>
+
+#include "editor/cordy_view.h"
+#include "editor/message_box.h"
+#include "editor/msflexgrid.h"
+#include "link/messages.h"
+#include "link/pacer.h"
+#include "link/posix_serial_port.h"
+#include "link/transfer_dlg.h"
+#include "link/transfer_worker.h"
+#include "radio/cordy_doc.h"
+
+namespace qm314 {
+namespace {
+
+BoxButtons ToBoxButtons(MessageButtons buttons) {
+  return buttons == MessageButtons::Ok ? BoxButtons::Ok : BoxButtons::RetryCancel;
+}
+
+MessageAnswer ToMessageAnswer(BoxAnswer answer) {
+  switch (answer) {
+    case BoxAnswer::Ok: return MessageAnswer::Ok;
+    case BoxAnswer::Retry: return MessageAnswer::Retry;
+    default: return MessageAnswer::Cancel;
+  }
+}
+
+}  // namespace
+
+void CCordyView::CreateTransfer() {
+  m_pTransferDlg = new CTransferDlg(this);
+  connect(m_pTransferDlg, &CTransferDlg::RadioTransfer, this, &CCordyView::OnRadioTransfer);
+  m_portOpener = OpenPortByName;
+  m_pacer = std::make_shared<SleepPacer>();
+
+  m_transferThread.setObjectName(QStringLiteral("transfer"));
+  m_pTransferWorker = new TransferWorker(m_pTransferDlg->cancelFlag());
+  m_pTransferWorker->moveToThread(&m_transferThread);
+  connect(&m_transferThread, &QThread::finished, m_pTransferWorker, &QObject::deleteLater);
+  connect(m_pTransferWorker, &TransferWorker::StatusChanged, m_pTransferDlg,
+          &CTransferDlg::SetStatusText);
+  connect(m_pTransferWorker, &TransferWorker::ProgressChanged, m_pTransferDlg,
+          &CTransferDlg::SetProgressPos);
+  connect(m_pTransferWorker, &TransferWorker::Finished, this, &CCordyView::OnTransferEnded);
+  // The worker waits for the answer; the box is shown here, on the GUI thread.
+  connect(
+      m_pTransferWorker, &TransferWorker::MessageRequested, this,
+      [this](const QString& text, MessageButtons buttons, MessageAnswer* answer) {
+        if (m_bClosing) return;
+        *answer = ToMessageAnswer(
+            context_.boxes.Show(m_pTransferDlg, text, ToBoxButtons(buttons), BoxIcon::Warning));
+      },
+      Qt::BlockingQueuedConnection);
+  m_transferThread.start();
+}
+
+CCordyView::~CCordyView() {
+  // The frame waits for a transfer to end before it closes, so one still
+  // running here is a shutdown from elsewhere: stop it and wait for its port.
+  m_bClosing = true;
+  if (m_pTransferDlg) m_pTransferDlg->OnCancel();
+  m_transferThread.quit();
+  // A question the worker is waiting on must still be delivered (and
+  // answered, unseen) or the two threads would wait on each other.
+  while (!m_transferThread.wait(QDeadlineTimer(10))) {
+    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+  }
+}
+
+void CCordyView::SetTransferLine(PortOpener opener, std::shared_ptr<Pacer> pacer) {
+  m_portOpener = std::move(opener);
+  m_pacer = std::move(pacer);
+}
+
+void CCordyView::OnReadFromRadio() { OpenTransferDialog(false, msg::kReadingCaption); }
+
+void CCordyView::OnWriteToRadio() { OpenTransferDialog(true, msg::kWritingCaption); }
+
+void CCordyView::OpenTransferDialog(bool writeToRadio, const char* caption) {
+  // The commands are disabled while a transfer runs; the direction it runs
+  // in was fixed at its Start.
+  if (m_bTransferRunning) return;
+  CommitCellEdit();
+  m_bWriteToRadio = writeToRadio;
+  m_pTransferDlg->SetCaption(QString::fromUtf8(caption));
+  m_pTransferDlg->Create(m_Grid);
+}
+
+void CCordyView::OnRadioTransfer() {
+  std::string error;
+  std::optional<WakeUpWord> word = ConfiguredCloneWord({}, error);
+  if (!word) {
+    context_.boxes.Show(m_pTransferDlg, QString::fromStdString(error), BoxButtons::Ok,
+                        BoxIcon::Error);
+    m_pTransferDlg->DestroyWindow();
+    return;
+  }
+
+  TransferJob job;
+  job.direction = m_bWriteToRadio ? TransferDirection::Write : TransferDirection::Read;
+  // A write sends what the form shows now, encoded before the port is opened.
+  if (m_bWriteToRadio) EncodeImage();
+  job.image = context_.document.image();
+  job.portName = m_strPortName.toStdString();
+  job.opener = m_portOpener;
+  job.pacer = m_pacer;
+  job.word = std::move(*word);
+
+  SetTransferRunning(true);
+  TransferWorker* worker = m_pTransferWorker;
+  QMetaObject::invokeMethod(
+      worker, [worker, job = std::move(job)]() mutable { worker->Run(std::move(job)); },
+      Qt::QueuedConnection);
+}
+
+void CCordyView::OnTransferEnded(const TransferResult& result) {
+  if (m_bClosing) return;
+  m_pTransferDlg->DestroyWindow();
+  // Only a read that brought every block replaces what the form shows.
+  if (result.direction == TransferDirection::Read && result.outcome == TransferOutcome::Completed) {
+    context_.document.image() = result.image;
+    DecodeImage();
+    context_.document.SetModifiedFlag(false);
+  }
+  SetTransferRunning(false);
+}
+
+void CCordyView::CancelTransfer() {
+  if (m_bTransferRunning) m_pTransferDlg->OnCancel();
+}
+
+void CCordyView::SetTransferRunning(bool running) {
+  m_bTransferRunning = running;
+  emit TransferRunningChanged(running);
+}
+
+}  // namespace qm314

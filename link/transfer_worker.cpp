@@ -1,0 +1,31 @@
+// One clone transfer on the worker's thread, reported by signals.
+#include "link/transfer_worker.h"
+
+#include <utility>
+
+namespace qm314 {
+
+void TransferWorker::Run(TransferJob job) {
+  CloneTransfer transfer(std::move(job.opener), *job.pacer, *this, std::move(job.word));
+  TransferResult result;
+  result.direction = job.direction;
+  result.outcome = transfer.run(job.direction, job.portName, job.image);
+  result.image = job.image;
+  emit Finished(result);
+}
+
+void TransferWorker::setStatus(const std::string& text) {
+  emit StatusChanged(QString::fromStdString(text));
+}
+
+void TransferWorker::setProgress(int position) { emit ProgressChanged(position); }
+
+MessageAnswer TransferWorker::showMessage(const std::string& text, MessageButtons buttons) {
+  // With nobody connected the question would go unanswered: take the answer
+  // that ends the transfer.
+  MessageAnswer answer = buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
+  emit MessageRequested(QString::fromStdString(text), buttons, &answer);
+  return answer;
+}
+
+}  // namespace qm314
