@@ -24,14 +24,8 @@ xdotool key r
 dialog=$(xdotool search --sync --name "Reading Data Progress" | head -1)
 sleep 1
 
-# The dialog with the part of the main window around it.
-shoot() {
-  eval "$(xdotool getwindowgeometry --shell "$dialog")"
-  import -window root /tmp/qm314-root.png
-  convert /tmp/qm314-root.png -crop "$((WIDTH + 160))x$((HEIGHT + 120))+$((X - 80))+$((Y - 80))" \
-    +repage "$1"
-  rm -f /tmp/qm314-root.png
-}
+# The dialog in its window frame.
+shoot() { import -frame -window "$dialog" "$1"; }
 shoot docs/transfer-ready.png
 xdotool key --window "$dialog" Return
 sleep 3
