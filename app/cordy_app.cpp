@@ -10,6 +10,7 @@
 #include "app/file_prompts.h"
 #include "app/mainframe.h"
 #include "app/recent_files.h"
+#include "debugmode/debug_mode_dlg.h"
 #include "editor/cordy_view.h"
 #include "editor/message_box.h"
 #include "editor/messages.h"
@@ -49,6 +50,12 @@ bool CCordyApp::InitInstance(const QStringList& arguments) {
   frame_ = std::make_unique<CMainFrame>();
   view_ = new CCordyView({m_doc, *boxes_, m_bGridInitialised});
   frame_->SetView(view_);
+  view_->setDebugModeOpener([this](const QString& band, const QString& portName) {
+    CDebugModeDlg dlg(*boxes_, frame_.get());
+    dlg.SetBandText(band);
+    dlg.SetPortName(portName);
+    dlg.exec();
+  });
   ConnectCommands();
 
   QString file;
