@@ -133,10 +133,16 @@ void EncodeBclo(const std::string& bclo, ChannelRecord& record) {
 }
 
 void EncodeRow(const ChannelTable& table, int row, ChannelRecord record) {
-  EncodeFrequency(table.text(row, ChannelTable::kColChannel), record);
+  const std::string& channel = table.text(row, ChannelTable::kColChannel);
+  EncodeFrequency(channel, record);
   EncodeTone(table.text(row, ChannelTable::kColTones), record);
-  EncodeBclo(table.text(row, ChannelTable::kColBclo), record);
-  SetBits(record.flags(), layout::channel::kScanBit, table.text(row, ChannelTable::kColScan) == kAddText);
+  // A row that names no channel is stored as an empty channel, flags included:
+  // decode shows no BCLO or Scan for an empty record, so keeping the row's texts
+  // here would make every later open-and-save change the flags again.
+  const bool noChannel = ChannelFrequencyFor(channel).empty();
+  EncodeBclo(noChannel ? std::string() : table.text(row, ChannelTable::kColBclo), record);
+  SetBits(record.flags(), layout::channel::kScanBit,
+          !noChannel && table.text(row, ChannelTable::kColScan) == kAddText);
 }
 
 // A box without selection (-1) leaves its byte as it was.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <random>
 #include <vector>
@@ -87,6 +88,28 @@ TEST(Encode, ChannelTextsWithoutAListEntryEncodeAsNoChannel) {
   EXPECT_EQ(image.at(1, 1), 0x06);
   EncodeRow(image, 1, "107", "", "", "");
   EXPECT_EQ(image.at(1, 1), 0x81);
+}
+
+TEST(Encode, ARowWithoutChannelIsStoredAsAnEmptyChannelSoASecondSaveChangesNothing) {
+  // Record 1 in use with 446.10000 MHz, which no list channel has, Carrier and
+  // Scan set: the grid shows no channel, so the save stores an empty channel.
+  RadioImage image;
+  const Bytes record{0x00, 0x00, 0x61, 0x44, 0x00, 0x00, 0x61, 0x44, 0x93, 0x06, 0x93, 0x06, 0xFE, 0x01, 0x01, 0xFF};
+  std::copy(record.begin(), record.end(), image.data() + 16);
+  ChannelTable table;
+  PanelSelections panel;
+  Decode(image, table, panel);
+  Encode(table, panel, image);
+  const Bytes once{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x93, 0x06, 0x93, 0x06, 0xED, 0x01, 0x01, 0xFF};
+  EXPECT_EQ(BlockOf(image, 1), once);
+  Decode(image, table, panel);
+  Encode(table, panel, image);
+  EXPECT_EQ(BlockOf(image, 1), once);
+
+  // The same for texts given without a channel, as an import may give them.
+  RadioImage given;
+  EncodeRow(given, 2, "", "", "Carrier", "Add");
+  EXPECT_EQ(given.at(2, 12), 0xED);
 }
 
 TEST(Encode, ToneFields) {
