@@ -115,6 +115,9 @@ void EncodeTone(std::string tone, ChannelRecord& record) {
     record.tone1High() = static_cast<std::uint8_t>((v / 100 + base) & 0xFF);
     record.tone1Low() = ToBcd(static_cast<int>(v % 100));
   }
+  // A code too large for its byte can come out as 0xFF, which means no tone:
+  // store it as no tone, as decode will show it.
+  if (record.tone1High() == 0xFF) record.tone1Low() = 0xFF;
   record.tone2Low() = record.tone1Low();
   record.tone2High() = record.tone1High();
 }

@@ -21,7 +21,8 @@
 #include "link/messages.h"
 #include "link/posix_serial_port.h"
 #include "radio/image_file.h"
-#include "tests/e2e/faults/sim_process.h"
+#include "tests/e2e/faults/port_holder.h"
+#include "tests/e2e/link/process.h"
 
 namespace qm314::faults {
 namespace {
@@ -167,7 +168,7 @@ std::string OutcomeName(TransferOutcome outcome) {
   return "?";
 }
 
-Row RunCase(const Case& c, const std::string& simPath, const std::string& dir) {
+Row RunCase(const Case& c, const std::string& dir) {
   Row row;
   row.fault = c.fault;
   const bool reading = c.direction == TransferDirection::Read;
@@ -184,7 +185,7 @@ Row RunCase(const Case& c, const std::string& simPath, const std::string& dir) {
     simArgs.push_back("--fault");
     simArgs.insert(simArgs.end(), c.simFaults.begin(), c.simFaults.end());
   }
-  SimProcess sim(simPath, simArgs);
+  e2e::Sim sim(simArgs);
   std::optional<PortHolder> holder;
   std::string device = sim.device();
   if (c.place == Place::HeldByAnother) {
@@ -238,7 +239,7 @@ Row RunCase(const Case& c, const std::string& simPath, const std::string& dir) {
     row.reopen = c.place == Place::Absent ? "n/a (no device)" : "n/a (device gone)";
   }
 
-  if (!sim.stop()) row.problems.push_back("qm314-sim did not stop");
+  if (sim.stop().status != 0) row.problems.push_back("qm314-sim did not end cleanly");
   if (reading) {
     if (outcome == TransferOutcome::Completed) {
       row.kept = "image = radio's memory";
@@ -308,17 +309,17 @@ std::string Cell(std::string text) {
 
 int main(int argc, char** argv) {
   using namespace qm314::faults;
-  if (argc < 3) {
-    std::cerr << "usage: fault_matrix QM314_SIM SCRATCH_DIR [FAULT_SUBSTRING]\n";
+  if (argc < 2) {
+    std::cerr << "usage: fault_matrix SCRATCH_DIR [FAULT_SUBSTRING]\n";
     return 2;
   }
-  const std::string only = argc > 3 ? argv[3] : "";
+  const std::string only = argc > 2 ? argv[2] : "";
   std::cout << "| fault | direction | message | what was kept | port re-opened | time to report |\n"
             << "|---|---|---|---|---|---|\n";
   int failures = 0;
   for (const Case& c : Cases()) {
     if (!only.empty() && c.fault.find(only) == std::string::npos) continue;
-    const Row row = RunCase(c, argv[1], argv[2]);
+    const Row row = RunCase(c, argv[1]);
     std::cout << "| " << Cell(row.fault) << " | " << row.direction << " | " << Cell(row.message) << " | "
               << Cell(row.kept) << " | " << row.reopen << " | " << row.timing << " |" << std::endl;
     for (const std::string& problem : row.problems) {

@@ -112,6 +112,19 @@ TEST(Encode, ARowWithoutChannelIsStoredAsAnEmptyChannelSoASecondSaveChangesNothi
   EXPECT_EQ(given.at(2, 12), 0xED);
 }
 
+TEST(Encode, ACodeThatOverflowsIntoNoToneIsStoredAsNoTone) {
+  // Tone bytes FE FE decode as "D6364I", whose high byte would be 0xFF: no tone.
+  RadioImage image;
+  const Bytes record{0x25, 0x06, 0x60, 0x44, 0x25, 0x06, 0x60, 0x44, 0xFE, 0xFE, 0xFE, 0xFE, 0xFE, 0x01, 0x01, 0xFF};
+  std::copy(record.begin(), record.end(), image.data() + 16);
+  ChannelTable table;
+  PanelSelections panel;
+  Decode(image, table, panel);
+  EXPECT_EQ(table.text(1, 2), "D6364I");
+  Encode(table, panel, image);
+  EXPECT_EQ(Bytes(image.data() + 24, image.data() + 28), (Bytes{0xFF, 0xFF, 0xFF, 0xFF}));
+}
+
 TEST(Encode, ToneFields) {
   struct Case {
     const char* text;
