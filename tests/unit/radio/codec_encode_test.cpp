@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <random>
+#include <string>
 #include <vector>
 
 #include "radio/codec.h"
@@ -90,21 +91,27 @@ TEST(Encode, ChannelTextsWithoutAListEntryEncodeAsNoChannel) {
   EXPECT_EQ(image.at(1, 1), 0x81);
 }
 
-TEST(Encode, ARowWithoutChannelIsStoredAsAnEmptyChannelSoASecondSaveChangesNothing) {
-  // Record 1 in use with 446.10000 MHz, which no list channel has, Carrier and
-  // Scan set: the grid shows no channel, so the save stores an empty channel.
+// An image whose record 1 holds `record`, after one open-and-save (decode, then encode).
+RadioImage SavedWithRecord1(const Bytes& record, std::string* tones = nullptr) {
   RadioImage image;
-  const Bytes record{0x00, 0x00, 0x61, 0x44, 0x00, 0x00, 0x61, 0x44, 0x93, 0x06, 0x93, 0x06, 0xFE, 0x01, 0x01, 0xFF};
   std::copy(record.begin(), record.end(), image.data() + 16);
   ChannelTable table;
   PanelSelections panel;
   Decode(image, table, panel);
+  if (tones) *tones = table.text(1, 2);
   Encode(table, panel, image);
-  const Bytes once{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x93, 0x06, 0x93, 0x06, 0xED, 0x01, 0x01, 0xFF};
-  EXPECT_EQ(BlockOf(image, 1), once);
-  Decode(image, table, panel);
-  Encode(table, panel, image);
-  EXPECT_EQ(BlockOf(image, 1), once);
+  return image;
+}
+
+TEST(Encode, ARowWithoutChannelIsStoredAsAnEmptyChannelSoASecondSaveChangesNothing) {
+  // Record 1 in use with 446.10000 MHz, which no list channel has, Carrier and
+  // Scan set: the grid shows no channel, so the save stores an empty channel.
+  const RadioImage once = SavedWithRecord1(
+      {0x00, 0x00, 0x61, 0x44, 0x00, 0x00, 0x61, 0x44, 0x93, 0x06, 0x93, 0x06, 0xFE, 0x01, 0x01, 0xFF});
+  const Bytes emptyChannel{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
+                           0x93, 0x06, 0x93, 0x06, 0xED, 0x01, 0x01, 0xFF};
+  EXPECT_EQ(BlockOf(once, 1), emptyChannel);
+  EXPECT_EQ(BlockOf(SavedWithRecord1(emptyChannel), 1), emptyChannel);
 
   // The same for texts given without a channel, as an import may give them.
   RadioImage given;
@@ -114,15 +121,11 @@ TEST(Encode, ARowWithoutChannelIsStoredAsAnEmptyChannelSoASecondSaveChangesNothi
 
 TEST(Encode, ACodeThatOverflowsIntoNoToneIsStoredAsNoTone) {
   // Tone bytes FE FE decode as "D6364I", whose high byte would be 0xFF: no tone.
-  RadioImage image;
-  const Bytes record{0x25, 0x06, 0x60, 0x44, 0x25, 0x06, 0x60, 0x44, 0xFE, 0xFE, 0xFE, 0xFE, 0xFE, 0x01, 0x01, 0xFF};
-  std::copy(record.begin(), record.end(), image.data() + 16);
-  ChannelTable table;
-  PanelSelections panel;
-  Decode(image, table, panel);
-  EXPECT_EQ(table.text(1, 2), "D6364I");
-  Encode(table, panel, image);
-  EXPECT_EQ(Bytes(image.data() + 24, image.data() + 28), (Bytes{0xFF, 0xFF, 0xFF, 0xFF}));
+  std::string tones;
+  const RadioImage saved = SavedWithRecord1(
+      {0x25, 0x06, 0x60, 0x44, 0x25, 0x06, 0x60, 0x44, 0xFE, 0xFE, 0xFE, 0xFE, 0xFE, 0x01, 0x01, 0xFF}, &tones);
+  EXPECT_EQ(tones, "D6364I");
+  EXPECT_EQ(Bytes(saved.data() + 24, saved.data() + 28), (Bytes{0xFF, 0xFF, 0xFF, 0xFF}));
 }
 
 TEST(Encode, ToneFields) {
