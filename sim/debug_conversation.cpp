@@ -9,6 +9,8 @@
 namespace qm314::sim {
 namespace {
 
+constexpr double kDebugWakeSettleMs = 20.0;
+
 // What the radio calls itself when asked.
 constexpr std::array<std::uint8_t, kDebugIdentLength> kIdentification{'Q', 'M', '3', '1',
                                                                       '4', ' ', 0x01, 0x00};
@@ -60,6 +62,10 @@ void DebugConversation::start(SimReply& reply) {
   reply.events.push_back("debug wake-up");
   current_ = {};
   state_ = State::Asleep;
+  // The program purges its input a millisecond after the word and only then
+  // listens for 100 ms; a radio switching into its debug mode answers well
+  // inside that window, and never before the purge.
+  reply.settleMs = kDebugWakeSettleMs;
   if (answer(DebugStage::Wake, kDebugAck, reply)) state_ = State::Woken;
 }
 

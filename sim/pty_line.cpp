@@ -100,12 +100,16 @@ PtyLine::End PtyLine::serve(SimRadio& radio, const volatile std::sig_atomic_t& s
           outgoing.clear();
           outFree = lastSent;
         }
-        long long at = std::max(inFree + answerDelayNs_, outFree);
-        for (std::uint8_t b : reply.bytes) {
-          at += kByteNs;
-          outgoing.emplace_back(at, b);
-        }
-        if (!reply.bytes.empty()) outFree = at;
+        // An answer is handed over whole at the moment its last byte has arrived
+        // on a 9600-baud line.  Dribbling it out byte by byte would let a busy
+        // machine, which may not schedule this process for tens of milliseconds,
+        // tear gaps into it that the program's 80 ms interval time-out takes for
+        // the end of the answer; a real UART never pauses mid-answer.
+        const long long delay = std::max(answerDelayNs_, static_cast<long long>(reply.settleMs * 1e6));
+        const long long done = std::max(inFree + delay, outFree) +
+                               static_cast<long long>(reply.bytes.size()) * kByteNs;
+        for (std::uint8_t b : reply.bytes) outgoing.emplace_back(done, b);
+        if (!reply.bytes.empty()) outFree = done;
       }
     }
     const long long now = NowNs();

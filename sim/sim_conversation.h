@@ -15,6 +15,7 @@ struct SimReply {
   bool woke = false;                // a wake-up word was heard: earlier answers are moot
   bool unplug = false;              // the cable is pulled now
   bool memoryWritten = false;       // a whole write has landed in memory
+  double settleMs = 0;              // the radio needs at least this long before it answers
 };
 
 class SimConversation {
