@@ -50,6 +50,8 @@ class TransferTest : public QObject {
     QTimer timer;
     connect(&timer, &QTimer::timeout, [&ticks] { ++ticks; });
     timer.start(20);
+    // What the radio holds replaces an unsaved edit, which is then no longer owed a save.
+    t.app().document().SetModifiedFlag(true);
     rig.clickStart();
     QCOMPARE(dlg->state(), CTransferDlg::State::Running);
     QVERIFY(!rig.button("IDOK")->isEnabled());
