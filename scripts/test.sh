@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds everything and runs the whole test suite twice: in the normal build and
-# in the AddressSanitizer/UndefinedBehaviorSanitizer build.
+# Builds everything and runs the whole test suite in the normal build and in the
+# AddressSanitizer/UndefinedBehaviorSanitizer build, then the core tests in the
+# ThreadSanitizer build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=$(nproc)
@@ -14,3 +15,11 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQM314_SANITIZE=ON \
 cmake --build build-asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-asan --output-on-failure -j "$jobs"
+
+# ThreadSanitizer: every core test (serial port, clone and debug conversations,
+# simulated radio, command line, fault matrix, fuzz corpora); about three minutes.
+cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQM314_TSAN=ON \
+  -DQM314_GUI=OFF -DQM314_BENCH=OFF -DQM314_WERROR=ON
+cmake --build build-tsan -j "$jobs"
+TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 \
+  ctest --test-dir build-tsan --output-on-failure -j "$jobs"
