@@ -24,7 +24,7 @@ int ParsedArgs::count(const std::string& name, int fallback) const {
   return n;
 }
 
-ParsedArgs ParseArgs(const std::vector<std::string>& args, const ArgSpec& spec) {
+ParsedArgs ParseArgs(const std::vector<std::string>& args, const ArgSpec& want) {
   ParsedArgs parsed;
   bool optionsEnded = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
@@ -43,21 +43,21 @@ ParsedArgs ParseArgs(const std::vector<std::string>& args, const ArgSpec& spec) 
       name = arg.substr(0, eq);
       inlineValue = arg.substr(eq + 1);
     }
-    if (spec.valueOptions.count(name)) {
+    if (want.valueOptions.count(name)) {
       if (!inlineValue) {
         if (i + 1 >= args.size()) throw UsageError(messages::MissingOptionValue(name));
         inlineValue = args[++i];
       }
       parsed.values_[name] = *inlineValue;
-    } else if (spec.flags.count(name) && !inlineValue) {
+    } else if (want.flags.count(name) && !inlineValue) {
       parsed.flags_.insert(name);
     } else {
       throw UsageError(messages::UnknownOption(arg));
     }
   }
-  if (parsed.positional.size() < spec.minPositional) throw UsageError(messages::kMissingArguments);
-  if (parsed.positional.size() > spec.maxPositional)
-    throw UsageError(messages::UnexpectedArgument(parsed.positional[spec.maxPositional]));
+  if (parsed.positional.size() < want.minPositional) throw UsageError(messages::kMissingArguments);
+  if (parsed.positional.size() > want.maxPositional)
+    throw UsageError(messages::UnexpectedArgument(parsed.positional[want.maxPositional]));
   return parsed;
 }
 

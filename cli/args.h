@@ -49,6 +49,6 @@ class ParsedArgs {
 
 // Throws UsageError for an unknown option, a missing value or a wrong number
 // of positionals.  "--" ends the options.
-ParsedArgs ParseArgs(const std::vector<std::string>& args, const ArgSpec& spec);
+ParsedArgs ParseArgs(const std::vector<std::string>& args, const ArgSpec& want);
 
 }  // namespace qm314::cli

@@ -190,9 +190,9 @@ void CDebugModeDlg::FillToneList(int side, int method) {
 }
 
 void CDebugModeDlg::ShowPage(bool frequencyPage) {
-  for (const DebugControlSpec& spec : DebugModeControls()) {
-    if (spec.page == DebugPage::Frequency) m_controls.value(spec.id)->setVisible(frequencyPage);
-    if (spec.page == DebugPage::Parameter) m_controls.value(spec.id)->setVisible(!frequencyPage);
+  for (const DebugControlSpec& control : DebugModeControls()) {
+    if (control.page == DebugPage::Frequency) m_controls.value(control.id)->setVisible(frequencyPage);
+    if (control.page == DebugPage::Parameter) m_controls.value(control.id)->setVisible(!frequencyPage);
   }
 }
 
