@@ -28,6 +28,9 @@ class ConsoleDebugObserver : public DebugObserver {
     --retries_;
     return MessageAnswer::Retry;
   }
+  void showOpenFailure(const std::string& text, const std::string& details) override {
+    err_ << text << "\n" << details << "\n";
+  }
 
  private:
   std::ostream& err_;

@@ -1,31 +1,13 @@
 // `read PORT -o OUT [--retries N]`: reads the radio and saves its 1024 bytes
 // exactly as they came; nothing is written unless every block arrived.
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
-
 #include "cli/args.h"
 #include "cli/command.h"
 #include "cli/headless_view.h"
 #include "cli/messages.h"
+#include "cli/output_file.h"
 #include "cli/radio_transfer.h"
 
 namespace qm314::cli {
-namespace {
-
-// A read takes seconds of the radio's time: a folder that cannot take the file
-// is better known before it starts.
-void CheckWritableFolder(const std::string& path) {
-  std::filesystem::path folder = std::filesystem::path(path).parent_path();
-  if (folder.empty()) folder = ".";
-  if (::access(folder.c_str(), W_OK) != 0) {
-    throw InputError(messages::CannotWrite(path, std::strerror(errno)));
-  }
-}
-
-}  // namespace
 
 int RunRead(Invocation& invocation) {
   const ParsedArgs args = ParseArgs(

@@ -14,6 +14,7 @@ namespace qm314::cli {
 enum ExitStatus : int {
   kExitSuccess = 0,
   kExitRadioFailed = 1,  // the radio conversation failed or was cancelled
+  kExitDifferent = 1,    // diff: the files differ; write --verify: the radio holds other bytes
   kExitUsage = 2,        // bad arguments, unreadable or unwritable files, bad input
 };
 

@@ -14,6 +14,8 @@ int RunSet(Invocation&);
 int RunRead(Invocation&);
 int RunWrite(Invocation&);
 int RunDebug(Invocation&);
+int RunPorts(Invocation&);
+int RunDiff(Invocation&);
 
 namespace {
 
@@ -25,8 +27,13 @@ constexpr std::array kCommands = {
     Command{"set", "FILE key=value... [-o OUT]", "change settings by item text and save", RunSet},
     Command{"read", "PORT -o OUT [--retries N] [--clone-word LETTERS]",
             "read the radio on PORT (COM1-COM4 or a device) and save its 1024 bytes", RunRead},
-    Command{"write", "PORT FILE [--retries N] [--clone-word LETTERS]",
-            "encode FILE as the program does and write it to the radio on PORT", RunWrite},
+    Command{"write", "PORT FILE [--backup OLD] [--verify] [--retries N] [--clone-word LETTERS]",
+            "encode FILE as the program does and write it to the radio on PORT; --backup reads the\n"
+            "      radio into OLD first, --verify reads it back afterwards and names every differing block",
+            RunWrite},
+    Command{"diff", "A B", "what differs between two files: channels, settings, other bytes (exit 1 if any)",
+            RunDiff},
+    Command{"ports", "", "the serial devices present, who may open them, who holds them, COM1-COM4", RunPorts},
     Command{"debug",
             "PORT --item NAME --value N [--rx MHZ] [--tx MHZ] [--rx-tone T] [--tx-tone T] "
             "[--retries N] [--debug-word LETTERS]",

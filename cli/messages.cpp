@@ -20,6 +20,12 @@ std::string NotACount(std::string_view option, std::string_view text) {
 std::string MissingOutput(std::string_view option) {
   return "the output file is missing: give it with " + std::string(option) + " OUT";
 }
+std::string BackupOverFile(std::string_view file) {
+  return "the backup would replace " + Quoted(file) + ", the file to be written; name another backup file";
+}
+std::string BackupSaved(std::string_view path) {
+  return "backup: the radio's 1024 bytes as they were are in " + Quoted(path);
+}
 std::string UsageLine(std::string_view command, std::string_view synopsis) {
   return "usage: " + std::string(kProgram) + " " + std::string(command) + " " + std::string(synopsis);
 }

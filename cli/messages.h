@@ -26,6 +26,9 @@ std::string UnknownSettingValue(std::string_view key, std::string_view value, st
 
 // read and write
 std::string MissingOutput(std::string_view option);
+std::string BackupOverFile(std::string_view file);
+std::string BackupSaved(std::string_view path);
+inline constexpr const char* kBackupFailed = "the radio's memory was not backed up, so nothing was written to it";
 inline constexpr const char* kTransferCancelled = "cancelled; the port is closed and nothing more was sent";
 
 // import

@@ -1,6 +1,8 @@
 // Whole-file text reading and writing for the command line.
 #include "cli/output_file.h"
 
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -20,6 +22,12 @@ void WriteTextOutput(const std::optional<std::string>& path, const std::string& 
   }
   const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
   if (FileResult result = WriteFileAtomically(*path, bytes, text.size()); !result) throw InputError(result.message);
+}
+
+void CheckWritableFolder(const std::string& path) {
+  std::filesystem::path folder = std::filesystem::path(path).parent_path();
+  if (folder.empty()) folder = ".";
+  if (::access(folder.c_str(), W_OK) != 0) throw InputError(messages::CannotWrite(path, std::strerror(errno)));
 }
 
 std::string ReadTextFile(const std::string& path) {

@@ -11,6 +11,10 @@ namespace qm314::cli {
 // InputError when the file cannot be written.
 void WriteTextOutput(const std::optional<std::string>& path, const std::string& text, std::ostream& out);
 
+// A read takes seconds of the radio's time: a folder that cannot take the file
+// is better known before it starts.  InputError when path's folder is not writable.
+void CheckWritableFolder(const std::string& path);
+
 // The whole content of a text file; InputError when it cannot be read.
 std::string ReadTextFile(const std::string& path);
 

@@ -31,6 +31,11 @@ MessageAnswer TransferConsole::showMessage(const std::string& text, MessageButto
   return MessageAnswer::Cancel;
 }
 
+void TransferConsole::showOpenFailure(const std::string& text, const std::string& details) {
+  clearBar();
+  err_ << text << '\n' << details << '\n' << std::flush;
+}
+
 void TransferConsole::finish() {
   if (barShown_) err_ << '\n' << std::flush;
   barShown_ = false;

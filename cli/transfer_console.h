@@ -22,6 +22,8 @@ class TransferConsole final : public TransferObserver {
   void setProgress(int position) override;
   bool cancelRequested() override { return cancel_.load(std::memory_order_relaxed); }
   MessageAnswer showMessage(const std::string& text, MessageButtons buttons) override;
+  // The cause and the fix go on the line after the program's message.
+  void showOpenFailure(const std::string& text, const std::string& details) override;
 
   // Ends the bar's line, if one is drawn.
   void finish();

@@ -6,6 +6,7 @@
 #include "debugmode/debug_messages.h"
 #include "link/connection.h"
 #include "link/messages.h"
+#include "link/port_diagnosis.h"
 
 namespace qm314 {
 
@@ -120,7 +121,8 @@ DebugOutcome runDebugCommand(const DebugCommand& command, const std::string& por
 
   OpenedPort opened = OpenConnection(link.open, portName, kDebugTimeouts);
   if (!opened.port) {
-    observer.showMessage(msg::kCouldNotOpenPort, MessageButtons::Ok);
+    observer.showOpenFailure(msg::kCouldNotOpenPort,
+                             DiagnosePortOpen(portName, opened.device, opened.error));
     return DebugOutcome::PortNotOpened;
   }
   SerialPort* port = opened.port.get();

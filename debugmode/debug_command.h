@@ -33,12 +33,7 @@ struct DebugCommand {
 enum class DebugOutcome { Finished, Cancelled, PortNotOpened, Refused };
 
 // The message boxes of the conversation, answered by whoever runs it.
-class DebugObserver {
- public:
-  virtual ~DebugObserver() = default;
-  // Blocks until the user answers.
-  virtual MessageAnswer showMessage(const std::string& text, MessageButtons buttons) = 0;
-};
+class DebugObserver : public MessageAsker {};
 
 struct DebugLink {
   PortOpener open;

@@ -7,6 +7,7 @@
 #include "link/clone_frames.h"
 #include "link/connection.h"
 #include "link/messages.h"
+#include "link/port_diagnosis.h"
 
 namespace qm314 {
 
@@ -22,7 +23,8 @@ TransferOutcome CloneTransfer::run(TransferDirection direction, const std::strin
   openDevice_ = opened.device;
   if (!opened.port) {
     openError_ = opened.error;
-    observer_.showMessage(msg::kCouldNotOpenPort, MessageButtons::Ok);
+    observer_.showOpenFailure(msg::kCouldNotOpenPort,
+                              DiagnosePortOpen(portName, opened.device, opened.error));
     return TransferOutcome::OpenFailed;
   }
   openError_ = 0;

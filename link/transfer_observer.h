@@ -8,10 +8,8 @@
 
 namespace qm314 {
 
-class TransferObserver {
+class TransferObserver : public MessageAsker {
  public:
-  virtual ~TransferObserver() = default;
-
   virtual void setStatus(const std::string& text) = 0;
   // The progress bar's position, 0-123.
   virtual void setProgress(int position) = 0;
@@ -19,8 +17,6 @@ class TransferObserver {
   virtual bool cancelRequested() = 0;
   // One step of the caller's event loop between protocol steps; never waits.
   virtual void pumpStep() {}
-  // Blocks until the user answers.
-  virtual MessageAnswer showMessage(const std::string& text, MessageButtons buttons) = 0;
 };
 
 }  // namespace qm314

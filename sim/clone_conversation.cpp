@@ -117,6 +117,11 @@ void CloneConversation::storeBlock(SimReply& reply) {
   }
   std::copy(data_.begin(), data_.end(), memory_.data() + writeAddress_);
   reply.events.push_back(Event("write", writeAddress_));
+  if (Strikes(faults_.corruptBlock, static_cast<int>(writeAddress_ / kFrameBytes))) {
+    // A bad memory cell: the radio takes the block, says so, and keeps something else.
+    for (std::size_t i = 0; i < kFrameBytes; ++i) memory_.at(writeAddress_ + i) ^= 0xFF;
+    reply.events.push_back(Event("corrupted write at", writeAddress_));
+  }
   if (writeAddress_ == BlockAddress(kWriteBlocks - 1)) reply.memoryWritten = true;
   acknowledge(static_cast<int>(writeAddress_ / kFrameBytes), reply);
 }

@@ -80,8 +80,10 @@ Finished Child::wait(double timeoutSeconds) {
   Finished result;
   const double deadline = Now() + timeoutSeconds;
   int status = 0;
+  fcntl(out_, F_SETFL, O_NONBLOCK);
   for (;;) {
     Drain(err_, errText_);
+    Drain(out_, result.out);
     const pid_t done = waitpid(pid_, &status, WNOHANG);
     if (done == pid_) break;
     if (Now() > deadline) {
@@ -95,6 +97,7 @@ Finished Child::wait(double timeoutSeconds) {
   }
   pid_ = -1;
   Drain(err_, errText_);
+  Drain(out_, result.out);
   result.seconds = Now() - started_;
   result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   result.err = errText_;

@@ -12,6 +12,7 @@ namespace qm314::e2e {
 struct Finished {
   int status = -1;  // exit status, or -1 when killed by a signal
   std::string err;
+  std::string out;  // standard output after the first line a caller may have taken
   double seconds = 0;
 };
 

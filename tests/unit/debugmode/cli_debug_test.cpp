@@ -59,9 +59,11 @@ TEST(CliDebug, UnpackableFrequenciesAndTonesAreRefusedBeforeThePortIsTried) {
 TEST(CliDebug, APortThatCannotBeOpenedFailsTheConversation) {
   const CliRun run = Debug({"/nonexistent/ttyQM", "--item", "TX Power", "--value", "47"});
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err,
-            "Could not Open the Port,Please check whether the Port are occupied or the device "
-            "are ok\n");
+  EXPECT_EQ(run.err.rfind("Could not Open the Port,Please check whether the Port are occupied or the device "
+                          "are ok\nNo such device: /nonexistent/ttyQM does not exist.",
+                          0),
+            0u)
+      << run.err;
 }
 
 }  // namespace

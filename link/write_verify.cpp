@@ -1,0 +1,62 @@
+// Block-by-block comparison of a write with what the radio holds afterwards.
+#include "link/write_verify.h"
+
+#include <cstdio>
+
+#include "link/clone_frames.h"
+
+namespace qm314 {
+namespace {
+
+std::string Hex(const std::array<std::uint8_t, 8>& bytes) {
+  std::string text;
+  char buf[4];
+  for (std::uint8_t b : bytes) {
+    std::snprintf(buf, sizeof buf, text.empty() ? "%02X" : " %02X", b);
+    text += buf;
+  }
+  return text;
+}
+
+std::string Address(unsigned address) {
+  char buf[16];
+  std::snprintf(buf, sizeof buf, "0x%03X", address);
+  return buf;
+}
+
+}  // namespace
+
+std::vector<BlockMismatch> CompareWrittenBlocks(const RadioImage& sent, const RadioImage& readBack) {
+  std::vector<BlockMismatch> mismatches;
+  for (int block = 0; block < clone::kWriteBlocks; ++block) {
+    BlockMismatch m;
+    m.block = block;
+    m.address = clone::BlockAddress(block);
+    for (std::size_t i = 0; i < clone::kFrameBytes; ++i) {
+      m.sent[i] = sent.at(m.address + i);
+      m.held[i] = readBack.at(m.address + i);
+      if (m.sent[i] != m.held[i]) ++m.differingBytes;
+    }
+    if (m.differingBytes > 0) mismatches.push_back(m);
+  }
+  return mismatches;
+}
+
+std::string VerifyReport(const std::vector<BlockMismatch>& mismatches) {
+  const std::string range = Address(0) + "-" + Address(clone::BlockAddress(clone::kWriteBlocks) - 1);
+  if (mismatches.empty()) {
+    return "Verify After Write: the radio holds every byte written (" + std::to_string(clone::kWriteBlocks) +
+           " blocks, " + range + ").";
+  }
+  std::string text = "Verify After Write: " + std::to_string(mismatches.size()) + " of " +
+                     std::to_string(clone::kWriteBlocks) + (mismatches.size() == 1 ? " written blocks differs" : " written blocks differ") +
+                     " from what the radio holds:";
+  for (const BlockMismatch& m : mismatches) {
+    text += "\nblock " + std::to_string(m.block) + " at " + Address(m.address) + "-" + Address(m.address + 7) +
+            ": " + std::to_string(m.differingBytes) + (m.differingBytes == 1 ? " byte differs" : " bytes differ") +
+            "; written " + Hex(m.sent) + ", radio holds " + Hex(m.held);
+  }
+  return text;
+}
+
+}  // namespace qm314
