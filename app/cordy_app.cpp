@@ -14,6 +14,9 @@
 #include "editor/cordy_view.h"
 #include "editor/message_box.h"
 #include "editor/messages.h"
+#include "editor/print_dialogs.h"
+#include "editor/report_printing.h"
+#include "editor/view_report.h"
 
 namespace qm314 {
 
@@ -33,8 +36,13 @@ CCordyApp::CCordyApp(Services services) {
                                                QString::fromUtf8(msg::kBoxCaption));
     services.settings = ownSettings_.get();
   }
+  if (!services.prints) {
+    ownPrints_ = std::make_unique<ModalPrintDialogs>();
+    services.prints = ownPrints_.get();
+  }
   boxes_ = services.boxes;
   files_ = services.files;
+  prints_ = services.prints;
   settings_ = services.settings;
 }
 
@@ -56,6 +64,8 @@ bool CCordyApp::InitInstance(const QStringList& arguments) {
     dlg.SetPortName(portName);
     dlg.exec();
   });
+  printing_ = new ReportPrinting([this] { return ReportOfView(*view_); }, *prints_, *boxes_,
+                                 frame_.get());
   ConnectCommands();
 
   QString file;
@@ -86,6 +96,11 @@ void CCordyApp::ConnectCommands() {
   connect(frame->action(kFileSave), &QAction::triggered, this, &CCordyApp::OnFileSave);
   connect(frame->action(kFileSaveAs), &QAction::triggered, this, &CCordyApp::OnFileSaveAs);
   connect(frame->action(kAppAbout), &QAction::triggered, this, &CCordyApp::OnAppAbout);
+  connect(frame->action(kFilePrint), &QAction::triggered, printing_, &ReportPrinting::OnFilePrint);
+  connect(frame->action(kFilePrintPreview), &QAction::triggered, printing_,
+          &ReportPrinting::OnFilePrintPreview);
+  connect(frame->action(kFilePrintSetup), &QAction::triggered, printing_,
+          &ReportPrinting::OnFilePrintSetup);
   frame->setCloseGuard([this] { return SaveModified(); });
   frame->setDropHandler([this](const QString& path) {
     if (SaveModified()) OpenDocumentFile(path);

@@ -18,6 +18,8 @@ class CCordyView;
 class CMainFrame;
 class FilePrompts;
 class MessageBoxHost;
+class PrintDialogs;
+class ReportPrinting;
 class RecentFileList;
 
 class CCordyApp : public QObject {
@@ -29,6 +31,7 @@ class CCordyApp : public QObject {
     MessageBoxHost* boxes = nullptr;
     FilePrompts* files = nullptr;
     QSettings* settings = nullptr;
+    PrintDialogs* prints = nullptr;
   };
 
   CCordyApp();
@@ -43,6 +46,8 @@ class CCordyApp : public QObject {
   CCordyView* view() const { return view_; }
   CCordyDoc& document() { return m_doc; }
   MessageBoxHost& boxes() const { return *boxes_; }
+  // File › Print, Print Preview and Print Setup, with the printer of the run.
+  ReportPrinting* printing() const { return printing_; }
   const TextList& toneCodeTable() const { return *m_pToneCodeTable; }
   const QStringList& recentFiles() const;
 
@@ -63,9 +68,11 @@ class CCordyApp : public QObject {
 
   std::unique_ptr<MessageBoxHost> ownBoxes_;
   std::unique_ptr<FilePrompts> ownFiles_;
+  std::unique_ptr<PrintDialogs> ownPrints_;
   std::unique_ptr<QSettings> ownSettings_;
   MessageBoxHost* boxes_;
   FilePrompts* files_;
+  PrintDialogs* prints_;
   QSettings* settings_;
   std::unique_ptr<RecentFileList> recent_;
 
@@ -74,6 +81,7 @@ class CCordyApp : public QObject {
   CCordyDoc m_doc;
   std::unique_ptr<CMainFrame> frame_;
   CCordyView* view_ = nullptr;
+  ReportPrinting* printing_ = nullptr;
 };
 
 }  // namespace qm314

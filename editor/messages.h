@@ -14,4 +14,12 @@ inline constexpr const char* kHintComboBox = "Please click the CommBox to choose
 inline constexpr const char* kHintGrid = "Please Click the cell to edit or input data";
 inline constexpr const char* kHintElsewhere = "For help\xEF\xBC\x8Cplease press F1";
 
+// The printout.
+inline constexpr const char* kPrinterNotStarted = "The printer could not be started; nothing was printed.";
+// %1: the PDF file.
+inline constexpr const char* kPdfNotWritten = "Cannot write %1; nothing was printed.";
+inline constexpr const char* kPageTooSmall = "The page is too small for the report; nothing was printed.";
+inline constexpr const char* kNoPrinter = "No printer is installed; nothing was printed.";
+inline constexpr const char* kPrintUsage = "Usage: qm314 --print FILE.int [--pdf OUT.pdf]";
+
 }  // namespace qm314::msg

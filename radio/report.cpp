@@ -34,17 +34,11 @@ int ReportCellX(ReportLineKind kind, int column) {
 
 std::vector<ReportLine> BuildReport(const ChannelTable& table, const PanelSelections& panel,
                                     const ColumnShown& shown) {
-  return BuildReport(
-      table, [&panel](const SettingField& box) { return SettingText(box, panel); }, shown);
-}
-
-std::vector<ReportLine> BuildReport(const ChannelTable& table, const BoxTextSource& boxText,
-                                    const ColumnShown& shown) {
   std::vector<ReportLine> lines;
   lines.push_back(Line(ReportLineKind::kTitle, {"The Radio Settings"}));
   lines.push_back(Line(ReportLineKind::kHeading, {"Function Setting:"}));
   for (const SettingField& field : SettingFields()) {
-    const std::string value = field.isBox() ? boxText(field) : kReportPowerText;
+    const std::string value = field.isBox() ? SettingText(field, panel) : kReportPowerText;
     lines.push_back(Line(ReportLineKind::kSetting, {std::string(field.label), value}));
   }
   lines.push_back(Line(ReportLineKind::kHeading, {"Channel Setting:"}));

@@ -4,12 +4,10 @@
 #pragma once
 
 #include <array>
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "radio/codec.h"
-#include "radio/settings_fields.h"
 
 namespace qm314 {
 
@@ -36,8 +34,8 @@ struct ReportLine {
 
 // Where the cells go across the page, in report character units (a 60th of
 // the printable width): headings at 4, setting labels at 6 and values at 25,
-// table columns from 6 in steps of 10.  The title is centred on the page and
-// starts kTitleLeadUnits title-font units left of the centre.
+// table columns from 6 in steps of 10.  The title starts kTitleLeadUnits
+// units left of the middle of the page.
 namespace report_layout {
 inline constexpr int kHeadingX = 4;
 inline constexpr int kSettingLabelX = 6;
@@ -58,14 +56,6 @@ inline constexpr ColumnShown kPrintedColumns = {true, true, true, false, true};
 // The report for a grid (header row and row labels included) and the panel.
 // A box without selection prints an empty value.
 std::vector<ReportLine> BuildReport(const ChannelTable& table, const PanelSelections& panel,
-                                    const ColumnShown& shown = kPrintedColumns);
-
-// The text a settings box shows; the form answers it from its own boxes.
-using BoxTextSource = std::function<std::string(const SettingField& box)>;
-
-// The same report with the settings' values taken from boxText, which is asked
-// for the boxes only: Power always prints its fixed text.
-std::vector<ReportLine> BuildReport(const ChannelTable& table, const BoxTextSource& boxText,
                                     const ColumnShown& shown = kPrintedColumns);
 
 // The report as plain text, one line per report line, cells placed at their x.

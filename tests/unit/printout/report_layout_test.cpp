@@ -182,21 +182,17 @@ TEST(ReportLayout, HiddenColumnsKeepTheirPlaceForTheNextShownOne) {
   EXPECT_EQ(tail, expected);
 }
 
-TEST(ReportLayout, ValuesComeFromTheBoxesAndPowerIsAlwaysFixed) {
+TEST(ReportLayout, PowerIsAlwaysFixedAndABoxWithoutSelectionPrintsNoValue) {
   RecordingCanvas canvas;
-  std::vector<std::string> asked;
-  const BoxTextSource boxes = [&asked](const SettingField& box) {
-    asked.emplace_back(box.key);
-    return box.key == "tot" ? std::string("30s") : std::string();
-  };
+  PanelSelections panel = NewDocumentPanel();
+  panel.tot = -1;
+  panel.squelch = 9;
   const std::vector<DrawnText> drawn =
-      Draw({0, 0, 5100, 6600, 600, 600}, BuildReport(LabelledTable(), boxes), canvas);
-  EXPECT_EQ(asked, (std::vector<std::string>{"type", "field", "tot", "warning", "squelch",
-                                             "scan_switch", "moni"}));
-  EXPECT_EQ(drawn[7], (DrawnText{4725, -2248, "30s", -376}));
+      Draw({0, 0, 5100, 6600, 600, 600}, BuildReport(LabelledTable(), panel), canvas);
+  EXPECT_EQ(drawn[6], (DrawnText{1134, -2248, "TOT:", -376}));
+  EXPECT_EQ(drawn[7], (DrawnText{4725, -2248, "", -376}));
   EXPECT_EQ(drawn[11], (DrawnText{4725, -3130, "500mw", -376}));
-  // A box without selection prints nothing after its label.
-  EXPECT_EQ(drawn[3], (DrawnText{4725, -1366, "", -376}));
+  EXPECT_EQ(drawn[13], (DrawnText{4725, -3571, "9", -376}));
 }
 
 }  // namespace

@@ -1,0 +1,94 @@
+// Printing a file's report from the command line.
+#include "app/print_command.h"
+
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QTextStream>
+#include <optional>
+
+#include "editor/messages.h"
+#include "editor/report_print.h"
+#include "radio/codec.h"
+#include "radio/cordy_doc.h"
+#include "radio/report.h"
+
+namespace qm314 {
+namespace {
+
+const QString kPrintOption = QStringLiteral("--print");
+const QString kPdfOption = QStringLiteral("--pdf");
+
+struct PrintArguments {
+  QString file;
+  QString pdf;  // empty: the default printer
+};
+
+// --print FILE and, once, --pdf OUT, in either order; nothing else.
+std::optional<PrintArguments> ParsePrintArguments(const QStringList& arguments) {
+  PrintArguments parsed;
+  for (qsizetype i = 0; i < arguments.size(); i += 2) {
+    const QString& option = arguments[i];
+    QString* slot = option == kPrintOption ? &parsed.file
+                    : option == kPdfOption ? &parsed.pdf
+                                           : nullptr;
+    if (!slot || !slot->isEmpty() || i + 1 >= arguments.size() || arguments[i + 1].isEmpty())
+      return std::nullopt;
+    *slot = arguments[i + 1];
+  }
+  if (parsed.file.isEmpty()) return std::nullopt;
+  return parsed;
+}
+
+}  // namespace
+
+bool IsPrintCommand(const QStringList& arguments) {
+  return arguments.contains(kPrintOption) || arguments.contains(kPdfOption);
+}
+
+void PrepareHeadlessPrinting(int argc, char** argv) {
+  QStringList arguments;
+  for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  if (!IsPrintCommand(arguments)) return;
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+      qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+int RunPrintCommand(const QStringList& arguments, QTextStream& err) {
+  const std::optional<PrintArguments> parsed = ParsePrintArguments(arguments);
+  if (!parsed) {
+    err << msg::kPrintUsage << Qt::endl;
+    return kPrintExitUsage;
+  }
+
+  // The report of the file as the form would show it after opening it.
+  CCordyDoc document;
+  if (const FileResult opened = document.OnOpenDocument(parsed->file.toStdString()); !opened) {
+    err << QString::fromStdString(opened.message) << Qt::endl;
+    return kPrintExitUsage;
+  }
+  ChannelTable table;
+  PanelSelections panel;
+  Decode(document.image(), table, panel);
+  WriteGridLabels(table);
+
+  QPrinter printer(QPrinter::HighResolution);
+  if (parsed->pdf.isEmpty()) {
+    if (QPrinterInfo::defaultPrinter().isNull()) {
+      err << msg::kNoPrinter << Qt::endl;
+      return kPrintExitFailed;
+    }
+  } else {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(parsed->pdf);
+  }
+  printer.setDocName(parsed->file);
+  QString failure;
+  if (!PrintReport(printer, BuildReport(table, panel), failure)) {
+    err << failure << Qt::endl;
+    return kPrintExitFailed;
+  }
+  return kPrintExitSuccess;
+}
+
+}  // namespace qm314

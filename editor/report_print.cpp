@@ -1,0 +1,42 @@
+// Drawing the report's one page through the painter canvas.
+#include "editor/report_print.h"
+
+#include <QPainter>
+#include <QPrinter>
+
+#include "editor/painter_canvas.h"
+#include "editor/messages.h"
+
+namespace qm314 {
+namespace {
+
+QString JobFailure(const QPrinter& printer) {
+  if (printer.outputFileName().isEmpty()) return QString::fromUtf8(msg::kPrinterNotStarted);
+  return QString::fromUtf8(msg::kPdfNotWritten).arg(printer.outputFileName());
+}
+
+}  // namespace
+
+ReportPage PrinterPage(const QPrinter& printer) {
+  return {0, 0, printer.width(), printer.height(), printer.logicalDpiX(), printer.logicalDpiY()};
+}
+
+bool PrintReport(QPrinter& printer, const std::vector<ReportLine>& lines, QString& failure) {
+  const ReportPage page = PrinterPage(printer);
+  // Checked before the job starts, so a page the report cannot use leaves
+  // no empty sheet or file behind.
+  if (!ReportUnitsFor(page)) {
+    failure = QString::fromUtf8(msg::kPageTooSmall);
+    return false;
+  }
+  QPainter painter;
+  if (painter.begin(&printer)) {
+    PainterCanvas canvas(painter);
+    DrawReportPage(canvas, page, lines);
+    if (painter.end()) return true;
+  }
+  failure = JobFailure(printer);
+  return false;
+}
+
+}  // namespace qm314
