@@ -70,9 +70,9 @@ constexpr DebugControlSpec kControls[] = {
     {1068, K::PushButton, "Button1", 218, 184, 25, 11, P::Never, "m_btHidden"},
 };
 
-QWidget* makeControl(const DebugControlSpec& spec, QDialog* dialog) {
-  const QString text = QString::fromUtf8(spec.text);
-  switch (spec.kind) {
+QWidget* makeControl(const DebugControlSpec& control, QDialog* dialog) {
+  const QString text = QString::fromUtf8(control.text);
+  switch (control.kind) {
     case K::PushButton: {
       auto* button = new QPushButton(text, dialog);
       // Enter is the dialog's own business (see the Enter handling); Qt must not
@@ -140,17 +140,17 @@ std::span<const DebugControlSpec> DebugModeControls() { return kControls; }
 QHash<int, QWidget*> BuildDebugModeControls(QDialog* dialog) {
   const DialogUnits du(dialog->font());
   QHash<int, QWidget*> controls;
-  for (const auto& spec : kControls) {
-    QWidget* w = makeControl(spec, dialog);
-    w->setObjectName(QString::fromUtf8(spec.name));
-    w->setProperty("controlId", spec.id);
-    QRect r = du.rect(spec.x, spec.y, spec.w, spec.h);
+  for (const auto& control : kControls) {
+    QWidget* w = makeControl(control, dialog);
+    w->setObjectName(QString::fromUtf8(control.name));
+    w->setProperty("controlId", control.id);
+    QRect r = du.rect(control.x, control.y, control.w, control.h);
     // A combo box's height in a template includes its drop-down list.
-    if (spec.kind == K::Combo) r.setHeight(w->sizeHint().height());
+    if (control.kind == K::Combo) r.setHeight(w->sizeHint().height());
     w->setGeometry(r);
-    if (spec.kind == K::GroupBox) w->lower();
-    w->setVisible(spec.page == P::Always);
-    controls.insert(spec.id, w);
+    if (control.kind == K::GroupBox) w->lower();
+    w->setVisible(control.page == P::Always);
+    controls.insert(control.id, w);
   }
   controls.value(debugid::kHiddenDefault)->setEnabled(false);
 
