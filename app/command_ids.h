@@ -22,6 +22,7 @@ inline constexpr int kPortCom2 = 32775;
 inline constexpr int kPortCom3 = 32776;
 inline constexpr int kPortCom4 = 32777;
 inline constexpr int kDebugOnLine = 32778;
+inline constexpr int kProgramVerify = 32779;
 
 // Object names of the actions.
 inline constexpr const char* kFileNewName = "ID_FILE_NEW";
@@ -42,5 +43,6 @@ inline constexpr const char* kPortCom2Name = "ID_PORT_COM2";
 inline constexpr const char* kPortCom3Name = "ID_PORT_COM3";
 inline constexpr const char* kPortCom4Name = "ID_PORT_COM4";
 inline constexpr const char* kDebugOnLineName = "ID_DEBUG_ON_LINE";
+inline constexpr const char* kProgramVerifyName = "ID_PROGRAM_VERIFY";
 
 }  // namespace qm314::command

@@ -19,6 +19,12 @@
 #include "editor/view_report.h"
 
 namespace qm314 {
+namespace {
+
+// Off unless the user turned it on: a read-back doubles the time a write takes.
+constexpr const char* kVerifyAfterWriteKey = "Settings/VerifyAfterWrite";
+
+}  // namespace
 
 CCordyApp::CCordyApp() : CCordyApp(Services{}) {}
 
@@ -101,6 +107,14 @@ void CCordyApp::ConnectCommands() {
           &ReportPrinting::OnFilePrintPreview);
   connect(frame->action(kFilePrintSetup), &QAction::triggered, printing_,
           &ReportPrinting::OnFilePrintSetup);
+  QAction* verify = frame->action(kProgramVerify);
+  verify->setChecked(settings_->value(QLatin1String(kVerifyAfterWriteKey), false).toBool());
+  view_->SetVerifyAfterWrite(verify->isChecked());
+  connect(verify, &QAction::toggled, this, [this](bool on) {
+    view_->SetVerifyAfterWrite(on);
+    settings_->setValue(QLatin1String(kVerifyAfterWriteKey), on);
+    settings_->sync();
+  });
   frame->setCloseGuard([this] { return SaveModified(); });
   frame->setDropHandler([this](const QString& path) {
     if (SaveModified()) OpenDocumentFile(path);

@@ -98,6 +98,11 @@ void CMainFrame::CreateMenus() {
   program->addSeparator();
   AddCommand(program, kProgramWrite, kProgramWriteName,
              QStringLiteral("&Write To Radio\tCtrl+W"), QStringLiteral("Write Data to Radio \nWrite"));
+  program->addSeparator();
+  AddCommand(program, kProgramVerify, kProgramVerifyName, QStringLiteral("&Verify After Write"),
+             QStringLiteral("Read the radio back after each write and compare it with what was "
+                            "written\nVerify After Write"))
+      ->setCheckable(true);
 
   QMenu* port = menuBar()->addMenu(QStringLiteral("P&ort"));
   port->setObjectName(QStringLiteral("menuPort"));

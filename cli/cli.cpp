@@ -10,8 +10,10 @@ namespace {
 
 void PrintCommands(std::ostream& os) {
   os << "usage: " << messages::kProgram << " COMMAND ARGUMENTS\n\ncommands:\n";
-  for (const Command& command : Commands())
-    os << "  " << command.name << " " << command.synopsis << "\n      " << command.summary << "\n";
+  for (const Command& command : Commands()) {
+    os << "  " << command.name << (command.synopsis.empty() ? "" : " ") << command.synopsis << "\n      "
+       << command.summary << "\n";
+  }
 }
 
 }  // namespace

@@ -27,8 +27,13 @@ std::uint8_t ExplainedBits(std::size_t offset, const bool (&cellChanged)[Channel
   const int k = static_cast<int>(offset % kBlockSize);
   if (block >= layout::kFirstChannelBlock && block < layout::kFirstChannelBlock + layout::kChannelCount) {
     const auto& changed = cellChanged[block - layout::kFirstChannelBlock + 1];
-    if (k >= ch::kFrequency1 && k < ch::kFrequency1 + 4 && changed[ChannelTable::kColChannel]) return 0xFF;
-    if ((k == ch::kTone1 || k == ch::kTone1 + 1) && changed[ChannelTable::kColTones]) return 0xFF;
+    // A channel is stored twice (receive and transmit) with its raster flags,
+    // a tone twice (decode and encode): the one text tells of all of them.
+    if (changed[ChannelTable::kColChannel] &&
+        ((k >= ch::kFrequency1 && k < ch::kFrequency2 + 4) || k == ch::kRasterFlag1 || k == ch::kRasterFlag2)) {
+      return 0xFF;
+    }
+    if (changed[ChannelTable::kColTones] && k >= ch::kTone1 && k < ch::kTone2 + 2) return 0xFF;
     if (k == ch::kFlags) {
       return static_cast<std::uint8_t>((changed[ChannelTable::kColBclo] ? ch::kBcloMask : 0) |
                                        (changed[ChannelTable::kColScan] ? ch::kScanBit : 0));

@@ -103,8 +103,8 @@ CDebugModeDlg::CDebugModeDlg(MessageBoxHost& boxes, QWidget* parent)
   connect(m_slValue, &QSlider::valueChanged, this, [this](int position) { OnHScroll(position); });
 
   m_pRunner = new DebugStartRunner(
-      [this](const std::string& text, MessageButtons buttons) {
-        return Ask(QString::fromStdString(text), buttons);
+      [this](const std::string& text, const std::string& details, MessageButtons buttons) {
+        return Ask(QString::fromStdString(text), buttons, QString::fromStdString(details));
       },
       this);
   connect(m_pRunner, &DebugStartRunner::finished, this, [this](DebugOutcome outcome) {
@@ -377,11 +377,12 @@ void CDebugModeDlg::OnStart() {
 
 bool CDebugModeDlg::IsStartRunning() const { return m_pRunner->isRunning(); }
 
-MessageAnswer CDebugModeDlg::Ask(const QString& text, MessageButtons buttons) {
+MessageAnswer CDebugModeDlg::Ask(const QString& text, MessageButtons buttons,
+                                 const QString& details) {
   const BoxAnswer answer =
       m_boxes.Show(this, text,
                    buttons == MessageButtons::Ok ? BoxButtons::Ok : BoxButtons::RetryCancel,
-                   BoxIcon::Warning);
+                   BoxIcon::Warning, details);
   switch (answer) {
     case BoxAnswer::Retry: return MessageAnswer::Retry;
     case BoxAnswer::Ok: return MessageAnswer::Ok;

@@ -98,7 +98,7 @@ class CDebugModeDlg : public QDialog {
   void SetCurrentValueText(int value);
   void MoveSlider(int value);
   std::uint32_t TestFrequency(int freqCode) const;
-  MessageAnswer Ask(const QString& text, MessageButtons buttons);
+  MessageAnswer Ask(const QString& text, MessageButtons buttons, const QString& details = {});
 
   int F(int freqCode) const { return freqCode - kHigh; }
   int I(int itemCode) const { return itemCode - static_cast<int>(DebugItem::TxFrequency); }

@@ -14,13 +14,21 @@ class GuiThreadObserver : public DebugObserver {
       : guiObject_(guiObject), ask_(ask) {}
 
   MessageAnswer showMessage(const std::string& text, MessageButtons buttons) override {
-    MessageAnswer answer = MessageAnswer::Cancel;
-    QMetaObject::invokeMethod(
-        guiObject_, [&] { answer = ask_(text, buttons); }, Qt::BlockingQueuedConnection);
-    return answer;
+    return ask(text, {}, buttons);
+  }
+
+  void showOpenFailure(const std::string& text, const std::string& details) override {
+    ask(text, details, MessageButtons::Ok);
   }
 
  private:
+  MessageAnswer ask(const std::string& text, const std::string& details, MessageButtons buttons) {
+    MessageAnswer answer = MessageAnswer::Cancel;
+    QMetaObject::invokeMethod(
+        guiObject_, [&] { answer = ask_(text, details, buttons); }, Qt::BlockingQueuedConnection);
+    return answer;
+  }
+
   QObject* guiObject_;
   const DebugStartRunner::AskUser& ask_;
 };

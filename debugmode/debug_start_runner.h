@@ -16,8 +16,10 @@ class DebugStartRunner : public QObject {
   Q_OBJECT
 
  public:
-  // Shows a box on the GUI thread and returns the answer.
-  using AskUser = std::function<MessageAnswer(const std::string& text, MessageButtons buttons)>;
+  // Shows a box on the GUI thread and returns the answer.  `details` is empty
+  // but for a port that did not open.
+  using AskUser = std::function<MessageAnswer(const std::string& text, const std::string& details,
+                                              MessageButtons buttons)>;
 
   DebugStartRunner(AskUser ask, QObject* parent = nullptr);
   ~DebugStartRunner() override;

@@ -68,6 +68,9 @@ class CCordyView : public QWidget {
   // real time unless a test says otherwise.
   void SetTransferLine(PortOpener opener, std::shared_ptr<Pacer> pacer);
   bool IsTransferRunning() const { return m_bTransferRunning; }
+  // Whether a completed write is read back and compared with what was sent.
+  void SetVerifyAfterWrite(bool verify) { m_bVerifyAfterWrite = verify; }
+  bool VerifyAfterWrite() const { return m_bVerifyAfterWrite; }
   // Raises the running transfer's cancel flag; TransferRunningChanged(false)
   // follows once its port is closed.
   void CancelTransfer();
@@ -111,6 +114,7 @@ class CCordyView : public QWidget {
   void CreateTransfer();
   void OpenTransferDialog(bool writeToRadio, const char* caption);
   void SetTransferRunning(bool running);
+  void ReportVerify(const TransferResult& result);
 
   Context context_;
 
@@ -140,6 +144,7 @@ class CCordyView : public QWidget {
   CTransferDlg* m_pTransferDlg = nullptr;
   bool m_bWriteToRadio = false;
   bool m_bTransferRunning = false;
+  bool m_bVerifyAfterWrite = false;
   // Set while the view is being destroyed: a transfer still running then gets
   // Cancel to its questions without a box, and its end changes nothing.
   bool m_bClosing = false;

@@ -12,6 +12,7 @@
 #include "link/posix_serial_port.h"
 #include "link/transfer_dlg.h"
 #include "link/transfer_worker.h"
+#include "link/write_verify.h"
 #include "radio/cordy_doc.h"
 
 namespace qm314 {
@@ -49,12 +50,17 @@ void CCordyView::CreateTransfer() {
   // The worker waits for the answer; the box is shown here, on the GUI thread.
   connect(
       m_pTransferWorker, &TransferWorker::MessageRequested, this,
-      [this](const QString& text, MessageButtons buttons, MessageAnswer* answer) {
+      [this](const QString& text, const QString& details, MessageButtons buttons,
+             MessageAnswer* answer) {
         if (m_bClosing) return;
-        *answer = ToMessageAnswer(
-            context_.boxes.Show(m_pTransferDlg, text, ToBoxButtons(buttons), BoxIcon::Warning));
+        *answer = ToMessageAnswer(context_.boxes.Show(m_pTransferDlg, text, ToBoxButtons(buttons),
+                                                      BoxIcon::Warning, details));
       },
       Qt::BlockingQueuedConnection);
+  // The same dialog carries the read-back; its title says what it does now
+  // (the caption kept for the next opening stays the command's).
+  connect(m_pTransferWorker, &TransferWorker::VerifyStarted, m_pTransferDlg,
+          [this] { m_pTransferDlg->setWindowTitle(QString::fromUtf8(msg::kReadingCaption)); });
   m_transferThread.start();
 }
 
@@ -109,6 +115,7 @@ void CCordyView::OnRadioTransfer() {
   job.opener = m_portOpener;
   job.pacer = m_pacer;
   job.word = std::move(*word);
+  job.verify = m_bWriteToRadio && m_bVerifyAfterWrite;
 
   SetTransferRunning(true);
   TransferWorker* worker = m_pTransferWorker;
@@ -126,7 +133,24 @@ void CCordyView::OnTransferEnded(const TransferResult& result) {
     DecodeImage();
     context_.document.SetModifiedFlag(false);
   }
+  // The outcome of a read-back is told before the commands come back, so a
+  // close waiting for the transfer's end comes after the box.
+  ReportVerify(result);
   SetTransferRunning(false);
+}
+
+void CCordyView::ReportVerify(const TransferResult& result) {
+  if (result.verify == VerifyOutcome::NotRun) return;
+  if (result.verify == VerifyOutcome::ReadFailed) {
+    context_.boxes.Show(this, QString::fromUtf8(kVerifyReadFailed), BoxButtons::Ok, BoxIcon::Warning);
+    return;
+  }
+  // The first line says the outcome; the blocks that differ go to the details.
+  const QString report = QString::fromStdString(VerifyReport(result.mismatches));
+  const qsizetype lineEnd = report.indexOf(QLatin1Char('\n'));
+  context_.boxes.Show(this, report.left(lineEnd), BoxButtons::Ok,
+                      result.mismatches.empty() ? BoxIcon::Information : BoxIcon::Error,
+                      lineEnd < 0 ? QString() : report.mid(lineEnd + 1));
 }
 
 void CCordyView::CancelTransfer() {

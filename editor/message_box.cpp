@@ -21,9 +21,10 @@ QMessageBox::Icon ToQt(BoxIcon icon) {
 }  // namespace
 
 BoxAnswer ModalMessageBoxes::Show(QWidget* parent, const QString& text, BoxButtons buttons,
-                                  BoxIcon icon) {
+                                  BoxIcon icon, const QString& details) {
   QMessageBox box(ToQt(icon), QString::fromUtf8(msg::kBoxCaption), text, QMessageBox::NoButton,
                   parent);
+  if (!details.isEmpty()) box.setDetailedText(details);
   switch (buttons) {
     case BoxButtons::Ok:
       box.setStandardButtons(QMessageBox::Ok);
@@ -46,9 +47,12 @@ BoxAnswer ModalMessageBoxes::Show(QWidget* parent, const QString& text, BoxButto
   }
 }
 
-BoxAnswer ScriptedMessageBoxes::Show(QWidget*, const QString& text, BoxButtons buttons, BoxIcon) {
+BoxAnswer ScriptedMessageBoxes::Show(QWidget*, const QString& text, BoxButtons buttons,
+                                     BoxIcon icon, const QString& details) {
   shown_.append(text);
+  shownDetails_.append(details);
   shownButtons_.append(buttons);
+  shownIcons_.append(icon);
   if (!answers_.empty()) {
     const BoxAnswer answer = answers_.front();
     answers_.pop_front();

@@ -18,14 +18,21 @@ enum class BoxAnswer { Ok, Retry, Cancel, Yes, No };
 class MessageBoxHost {
  public:
   virtual ~MessageBoxHost() = default;
-  virtual BoxAnswer Show(QWidget* parent, const QString& text, BoxButtons buttons,
-                         BoxIcon icon) = 0;
+  // `details` is the longer explanation a box keeps folded away under its
+  // message (empty for none).
+  virtual BoxAnswer Show(QWidget* parent, const QString& text, BoxButtons buttons, BoxIcon icon,
+                         const QString& details) = 0;
+  BoxAnswer Show(QWidget* parent, const QString& text, BoxButtons buttons, BoxIcon icon) {
+    return Show(parent, text, buttons, icon, QString());
+  }
 };
 
 // Modal QMessageBox with the program's caption.
 class ModalMessageBoxes : public MessageBoxHost {
  public:
-  BoxAnswer Show(QWidget* parent, const QString& text, BoxButtons buttons, BoxIcon icon) override;
+  using MessageBoxHost::Show;
+  BoxAnswer Show(QWidget* parent, const QString& text, BoxButtons buttons, BoxIcon icon,
+                 const QString& details) override;
 };
 
 // Answers from a queue set up in advance; with the queue empty it gives the
@@ -34,17 +41,31 @@ class ModalMessageBoxes : public MessageBoxHost {
 class ScriptedMessageBoxes : public MessageBoxHost {
  public:
   void Answer(BoxAnswer answer) { answers_.push_back(answer); }
-  BoxAnswer Show(QWidget* parent, const QString& text, BoxButtons buttons, BoxIcon icon) override;
+  using MessageBoxHost::Show;
+  BoxAnswer Show(QWidget* parent, const QString& text, BoxButtons buttons, BoxIcon icon,
+                 const QString& details) override;
 
   const QStringList& shown() const { return shown_; }
+  // The details of each box in shown(), empty where it had none.
+  const QStringList& shownDetails() const { return shownDetails_; }
+  // The icon of each box in shown().
+  const QList<BoxIcon>& shownIcons() const { return shownIcons_; }
   // The buttons of each box in shown(), in the same order.
   const QList<BoxButtons>& shownButtons() const { return shownButtons_; }
-  void clear() { shown_.clear(); shownButtons_.clear(); answers_.clear(); }
+  void clear() {
+    shown_.clear();
+    shownDetails_.clear();
+    shownButtons_.clear();
+    shownIcons_.clear();
+    answers_.clear();
+  }
 
  private:
   std::deque<BoxAnswer> answers_;
   QStringList shown_;
+  QStringList shownDetails_;
   QList<BoxButtons> shownButtons_;
+  QList<BoxIcon> shownIcons_;
 };
 
 }  // namespace qm314

@@ -11,6 +11,17 @@ void TransferWorker::Run(TransferJob job) {
   result.direction = job.direction;
   result.outcome = transfer.run(job.direction, job.portName, job.image);
   result.image = job.image;
+  if (job.verify && job.direction == TransferDirection::Write &&
+      result.outcome == TransferOutcome::Completed) {
+    emit VerifyStarted();
+    RadioImage readBack;
+    if (transfer.run(TransferDirection::Read, job.portName, readBack) == TransferOutcome::Completed) {
+      result.verify = VerifyOutcome::Compared;
+      result.mismatches = CompareWrittenBlocks(job.image, readBack);
+    } else {
+      result.verify = VerifyOutcome::ReadFailed;
+    }
+  }
   emit Finished(result);
 }
 
@@ -21,10 +32,20 @@ void TransferWorker::setStatus(const std::string& text) {
 void TransferWorker::setProgress(int position) { emit ProgressChanged(position); }
 
 MessageAnswer TransferWorker::showMessage(const std::string& text, MessageButtons buttons) {
+  return ask(text, {}, buttons);
+}
+
+void TransferWorker::showOpenFailure(const std::string& text, const std::string& details) {
+  ask(text, details, MessageButtons::Ok);
+}
+
+MessageAnswer TransferWorker::ask(const std::string& text, const std::string& details,
+                                  MessageButtons buttons) {
   // With nobody connected the question would go unanswered: take the answer
   // that ends the transfer.
   MessageAnswer answer = buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
-  emit MessageRequested(QString::fromStdString(text), buttons, &answer);
+  emit MessageRequested(QString::fromStdString(text), QString::fromStdString(details), buttons,
+                        &answer);
   return answer;
 }
 

@@ -9,12 +9,14 @@
 #include <atomic>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "link/clone_transfer.h"
 #include "link/pacer.h"
 #include "link/serial_port.h"
 #include "link/transfer_observer.h"
 #include "link/wakeup_word.h"
+#include "link/write_verify.h"
 #include "radio/image.h"
 
 namespace qm314 {
@@ -27,12 +29,23 @@ struct TransferJob {
   PortOpener opener;
   std::shared_ptr<Pacer> pacer;
   WakeUpWord word;
+  // After a completed write, read the radio back and compare.
+  bool verify = false;
+};
+
+// How the read-back after a write went.
+enum class VerifyOutcome {
+  NotRun,      // not asked for, or the write did not complete
+  ReadFailed,  // the read-back did not bring every block
+  Compared,    // see `mismatches`
 };
 
 struct TransferResult {
   TransferDirection direction = TransferDirection::Read;
   TransferOutcome outcome = TransferOutcome::Failed;
   RadioImage image;  // the radio's memory after a completed read
+  VerifyOutcome verify = VerifyOutcome::NotRun;
+  std::vector<BlockMismatch> mismatches;  // written blocks the radio does not hold
 };
 
 class TransferWorker : public QObject, private TransferObserver {
@@ -47,9 +60,11 @@ class TransferWorker : public QObject, private TransferObserver {
  signals:
   void StatusChanged(const QString& text);
   void ProgressChanged(int position);
+  // The write is done and the radio is being read back for the comparison.
+  void VerifyStarted();
   // Connected with Qt::BlockingQueuedConnection: `answer` is filled in before
-  // the emit returns.
-  void MessageRequested(const QString& text, qm314::MessageButtons buttons,
+  // the emit returns.  `details` is empty but for a port that did not open.
+  void MessageRequested(const QString& text, const QString& details, qm314::MessageButtons buttons,
                         qm314::MessageAnswer* answer);
   void Finished(const qm314::TransferResult& result);
 
@@ -58,6 +73,8 @@ class TransferWorker : public QObject, private TransferObserver {
   void setProgress(int position) override;
   bool cancelRequested() override { return cancel_.load(); }
   MessageAnswer showMessage(const std::string& text, MessageButtons buttons) override;
+  void showOpenFailure(const std::string& text, const std::string& details) override;
+  MessageAnswer ask(const std::string& text, const std::string& details, MessageButtons buttons);
 
   const std::atomic<bool>& cancel_;
 };

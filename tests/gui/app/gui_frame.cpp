@@ -61,7 +61,8 @@ class FrameTest : public QObject {
              (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "-",
                           "&Print...\tCtrl+P", "Print Pre&view", "P&rint Setup...", "-", "E&xit"}));
     QCOMPARE(Texts(menus[1]->menu()->actions()),
-             (QStringList{"&Read From Radio\tCtrl+R", "-", "&Write To Radio\tCtrl+W"}));
+             (QStringList{"&Read From Radio\tCtrl+R", "-", "&Write To Radio\tCtrl+W", "-",
+                          "&Verify After Write"}));
     QCOMPARE(Texts(menus[2]->menu()->actions()),
              (QStringList{"COM1(&P)\tCtrl+C", "COM2(&Q)\tCtrl+D", "COM3(&S)\tCtrl+E",
                           "COM4(&T)\tCtrl+F"}));

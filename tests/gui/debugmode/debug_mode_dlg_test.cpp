@@ -402,6 +402,10 @@ class DebugModeDlgTest : public QObject {
     QCOMPARE(done.at(0).at(0).value<DebugOutcome>(), DebugOutcome::PortNotOpened);
     QCOMPARE(boxes.shown(), QStringList{"Could not Open the Port,Please check whether the Port are "
                                         "occupied or the device are ok"});
+    // The cause and the fix travel as the box's details, not in its message.
+    QCOMPARE(boxes.shownDetails().size(), 1);
+    QVERIFY2(boxes.shownDetails()[0].startsWith("No such device: /nonexistent/ttyQM314 does not exist."),
+             qPrintable(boxes.shownDetails()[0]));
     QVERIFY(W<QPushButton>("m_btStart")->isEnabled());
     QVERIFY(dlg->isVisible());
   }

@@ -148,6 +148,11 @@ class TransferFaultTest : public QObject {
     QCOMPARE(t.boxes.shown(),
              QStringList{"Could not Open the Port,Please check whether the Port are occupied or "
                          "the device are ok"});
+    QCOMPARE(t.boxes.shownDetails().size(), 1);
+    const QString details = t.boxes.shownDetails()[0];
+    QVERIFY2(details.startsWith("No such device: /dev/qm314-no-such-port does not exist.") &&
+                 details.contains("QM314_COM3"),
+             qPrintable(details));
     QCOMPARE(rig.log(), QStringList());
     QVERIFY(t.frame()->action(kRead)->isEnabled());
   }

@@ -21,11 +21,17 @@ TEST_F(DiffTest, ChannelsAndSettingsByTextThenTheRemainingBytesByAddress) {
   b.at(4, 2) = 0x60;
   b.at(4, 1) = 0x31;
   b.at(4, 0) = 0x25;
+  for (int k = 0; k < 4; ++k) b.at(4, 4 + k) = b.at(4, k);  // stored again for transmit,
+  b.at(4, 13) = 1;                                           // with its raster flags
+  b.at(4, 14) = 1;
+  b.at(3, 10) = 0x23;  // the tone stored again for encode
+  b.at(3, 11) = 0x80;
   b.at(4, 12) = 0xEE;  // BCLO Carrier, Scan Delete: both texts tell of the changed bits
   b.at(60, 3) = 6;     // TOT 180s
   b.at(60, 0) = 0xFB;  // Scan Switch Off
   b.at(5, 0) = 0x99;   // a frequency digit of an unused record: no text shows it
   b.at(3, 15) = 0x12;  // a byte without meaning in a record that did change
+  b.at(3, 13) = 0x01;  // a raster flag of a record whose channel did not change
   b.at(62, 5) = 0x00;
 
   save("a.int", a);
@@ -42,6 +48,7 @@ TEST_F(DiffTest, ChannelsAndSettingsByTextThenTheRemainingBytesByAddress) {
             "  TOT: \"Off\" -> \"180s\"\n"
             "  Scan Switch: \"On\" -> \"Off\"\n"
             "other bytes:\n"
+            "  0x03D block 3 byte 13: 0xFF -> 0x01\n"
             "  0x03F block 3 byte 15: 0xFF -> 0x12\n"
             "  0x050 block 5 byte 0: 0xFF -> 0x99\n"
             "  0x3E5 block 62 byte 5: 0xFF -> 0x00\n");
