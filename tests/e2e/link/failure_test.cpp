@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "process.h"
+#include "scratch_test.h"
 
 namespace qm314::e2e {
 namespace {
@@ -19,10 +20,8 @@ const std::string kCommunicationError =
 const std::string kNotEnough = "not received enough  byte\n";
 const std::string kErrorHappened = "Error had happen,please try again\n";
 
-class Failure : public ::testing::Test {
+class Failure : public ScratchTest {
  protected:
-  void TearDown() override { std::filesystem::remove_all(dir); }
-  std::string path(const std::string& name) const { return dir + "/" + name; }
   std::string log() const { return path("sim.log"); }
   // A read that must succeed, proving the port is free again.
   void expectReadWorks(const Sim& sim) {
@@ -30,7 +29,6 @@ class Failure : public ::testing::Test {
     EXPECT_EQ(again.status, 0) << again.err;
     EXPECT_EQ(std::filesystem::file_size(path("again.int")), 1024u);
   }
-  std::string dir = ScratchDir();
 };
 
 TEST_F(Failure, ASilentRadioGetsFifteenWakeUpsThenTheCommunicationError) {

@@ -11,6 +11,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
+#include <random>
 #include <iterator>
 #include <stdexcept>
 #include <thread>
@@ -127,6 +128,13 @@ std::string ScratchDir() {
   char pattern[] = "/tmp/qm314-e2e-XXXXXX";
   if (mkdtemp(pattern) == nullptr) throw std::runtime_error("mkdtemp");
   return pattern;
+}
+
+std::vector<std::uint8_t> RandomBytes(unsigned seed) {
+  std::mt19937 random(seed);
+  std::vector<std::uint8_t> bytes(1024);
+  for (std::uint8_t& b : bytes) b = static_cast<std::uint8_t>(random());
+  return bytes;
 }
 
 std::vector<std::uint8_t> ReadFile(const std::string& path) {

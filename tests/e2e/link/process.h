@@ -58,6 +58,8 @@ Finished RunCli(const std::vector<std::string>& args, double timeoutSeconds = 60
 
 // A fresh folder for one test's files.
 std::string ScratchDir();
+// 1024 bytes the same for the same seed, standing for a radio's memory.
+std::vector<std::uint8_t> RandomBytes(unsigned seed);
 std::vector<std::uint8_t> ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes);
 // Lines of a text file that equal `line`.

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <random>
 
 #include "process.h"
+#include "scratch_test.h"
 #include "radio/codec.h"
 #include "radio/default_image.h"
 #include "radio/image_file.h"
@@ -13,18 +13,8 @@
 namespace qm314::e2e {
 namespace {
 
-std::vector<std::uint8_t> RandomBytes(unsigned seed) {
-  std::mt19937 random(seed);
-  std::vector<std::uint8_t> bytes(1024);
-  for (std::uint8_t& b : bytes) b = static_cast<std::uint8_t>(random());
-  return bytes;
-}
-
-class ReadWrite : public ::testing::Test {
+class ReadWrite : public ScratchTest {
  protected:
-  void TearDown() override { std::filesystem::remove_all(dir); }
-  std::string path(const std::string& name) const { return dir + "/" + name; }
-  std::string dir = ScratchDir();
 };
 
 TEST_F(ReadWrite, ReadSavesTheRadiosMemoryExactly) {

@@ -3,30 +3,20 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <random>
 
 #include "process.h"
+#include "scratch_test.h"
 #include "radio/codec.h"
 
 namespace qm314::e2e {
 namespace {
 
-std::vector<std::uint8_t> RandomBytes(unsigned seed) {
-  std::mt19937 random(seed);
-  std::vector<std::uint8_t> bytes(1024);
-  for (std::uint8_t& b : bytes) b = static_cast<std::uint8_t>(random());
-  return bytes;
-}
-
-class WriteSafety : public ::testing::Test {
+class WriteSafety : public ScratchTest {
  protected:
   void SetUp() override {
     WriteFile(path("radio.bin"), radioBefore);
     ASSERT_EQ(RunCli({"new", path("new.int")}).status, 0);
   }
-  void TearDown() override { std::filesystem::remove_all(dir); }
-  std::string path(const std::string& name) const { return dir + "/" + name; }
-  std::string dir = ScratchDir();
   std::vector<std::uint8_t> radioBefore = RandomBytes(7);
 };
 
