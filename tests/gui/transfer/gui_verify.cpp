@@ -14,11 +14,13 @@ namespace {
 
 const QString kNotReceivedEnough = QStringLiteral("not received enough  byte");
 
-void turnVerifyOn(AppUnderTest& t) {
-  QAction* verify = t.frame()->action(command::kProgramVerify);
-  QVERIFY(verify);
-  if (!verify->isChecked()) verify->trigger();
-  QVERIFY(t.view()->VerifyAfterWrite());
+// With the item turned on, runs one transfer from Start to the dialog's end.
+bool TransferWithVerifyOn(TransferRig& rig, int command) {
+  rig.app().frame()->action(command::kProgramVerify)->setChecked(true);
+  if (!rig.app().view()->VerifyAfterWrite()) return false;
+  rig.command(command);
+  rig.clickStart();
+  return rig.waitClosed(60);
 }
 
 }  // namespace
@@ -57,10 +59,7 @@ class VerifyTest : public QObject {
   void writeIsReadBackAndConfirmed() {
     TransferRig rig;
     AppUnderTest& t = rig.app();
-    turnVerifyOn(t);
-    rig.command(kWrite);
-    rig.clickStart();
-    QVERIFY(rig.waitClosed(60));
+    QVERIFY(TransferWithVerifyOn(rig, kWrite));
     QCOMPARE(t.boxes.shown(), QStringList{"Verify After Write: the radio holds every byte written "
                                           "(123 blocks, 0x000-0x3D7)."});
     QCOMPARE(t.boxes.shownDetails(), QStringList{QString()});
@@ -76,10 +75,7 @@ class VerifyTest : public QObject {
   void blockTheRadioKeptWrongIsNamed() {
     TransferRig rig({"--fault", "corrupt@60"});
     AppUnderTest& t = rig.app();
-    turnVerifyOn(t);
-    rig.command(kWrite);
-    rig.clickStart();
-    QVERIFY(rig.waitClosed(60));
+    QVERIFY(TransferWithVerifyOn(rig, kWrite));
     QCOMPARE(t.boxes.shown(), QStringList{"Verify After Write: 1 of 123 written blocks differs from "
                                           "what the radio holds:"});
     QCOMPARE(t.boxes.shownDetails(),
@@ -92,10 +88,7 @@ class VerifyTest : public QObject {
     // Block 5's answer comes short, and only a read asks for it.
     TransferRig rig({"--fault", "short:3@5"});
     AppUnderTest& t = rig.app();
-    turnVerifyOn(t);
-    rig.command(kWrite);
-    rig.clickStart();
-    QVERIFY(rig.waitClosed(60));
+    QVERIFY(TransferWithVerifyOn(rig, kWrite));
     QCOMPARE(rig.logCount("write 0x"), 123);
     QCOMPARE(t.boxes.shown(),
              (QStringList{kNotReceivedEnough,
@@ -107,10 +100,7 @@ class VerifyTest : public QObject {
   void failedWriteIsNotReadBack() {
     TransferRig rig({"--fault", "no-ack@5"});
     AppUnderTest& t = rig.app();
-    turnVerifyOn(t);
-    rig.command(kWrite);
-    rig.clickStart();
-    QVERIFY(rig.waitClosed(60));
+    QVERIFY(TransferWithVerifyOn(rig, kWrite));
     QCOMPARE(t.boxes.shown(), QStringList{"Error had happen,please try again"});
     QCOMPARE(rig.logCount("wake-up clone"), 1);
   }
@@ -118,10 +108,7 @@ class VerifyTest : public QObject {
   void readIsNeverFollowedByAComparison() {
     TransferRig rig;
     AppUnderTest& t = rig.app();
-    turnVerifyOn(t);
-    rig.command(kRead);
-    rig.clickStart();
-    QVERIFY(rig.waitClosed(60));
+    QVERIFY(TransferWithVerifyOn(rig, kRead));
     QCOMPARE(t.boxes.shown(), QStringList());
     QCOMPARE(rig.logCount("wake-up clone"), 1);
   }
