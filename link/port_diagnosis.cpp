@@ -3,6 +3,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 
 #include "link/port_holders.h"
 #include "link/port_names.h"
@@ -39,6 +40,15 @@ std::string Busy(const std::string& device) {
   return "In use: " + device + " is " + holders + ". Close that program, or let it finish, then try again.";
 }
 
+// USB serial adapters, which the udev rule for programming cables covers; a
+// stable name under /dev/serial is followed to the device it names.
+bool IsUsbSerialName(const std::string& device) {
+  std::error_code ec;
+  const std::filesystem::path real = std::filesystem::canonical(device, ec);
+  const std::string name = (ec ? std::filesystem::path(device) : real).filename().string();
+  return name.rfind("ttyUSB", 0) == 0 || name.rfind("ttyACM", 0) == 0;
+}
+
 }  // namespace
 
 std::string PermissionAdvice(const std::string& device, const PortAccess& access) {
@@ -53,9 +63,16 @@ std::string PermissionAdvice(const std::string& device, const PortAccess& access
     return "Permission denied: user " + access.user + " is in group " + access.group + ", which owns " + device +
            ", but this session began before the user joined it. Log out and log in again.";
   }
-  if (!access.groupMayOpen) {
+  if (!access.groupMayOpen && IsUsbSerialName(device)) {
     return "Permission denied: " + owners + " may be opened by its owner only. Install the udev rule for "
            "programming cables that comes with this program (60-qm314-cables.rules), then plug the cable in again.";
+  }
+  if (!access.groupMayOpen) {
+    // The udev rule covers USB adapters only; a built-in port needs the
+    // administrator.
+    return "Permission denied: " + owners + " may be opened by its owner only. The administrator can give user " +
+           access.user + " access with `sudo setfacl -m u:" + access.user + ":rw " + device +
+           "` (until the device is created again at the next start).";
   }
   return "Permission denied: " + owners + " refuses user " + access.user +
          " although the user is in its group; an access control list or a security module forbids it.";

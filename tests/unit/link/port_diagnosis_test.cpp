@@ -202,6 +202,21 @@ TEST_F(PermissionDiagnosis, ADeviceOnlyItsOwnerMayOpenPointsToTheUdevRule) {
                       "cable in again.");
 }
 
+TEST_F(PermissionDiagnosis, ABuiltInPortOnlyItsOwnerMayOpenNeedsTheAdministrator) {
+  // The udev rule covers USB adapters only, so it is not offered for a built-in port.
+  const std::string device = dir / "ttyS3";
+  Touch(device);
+  ASSERT_EQ(::chmod(device.c_str(), 0600), 0);
+  const std::string text = AsNobody([&] {
+    const OpenedPort opened = PosixSerialPort::open(device);
+    return DiagnosePortOpen(device, device, opened.error);
+  });
+  EXPECT_EQ(text, "Permission denied: " + device +
+                      " (root:root, -rw-------) may be opened by its owner only. The administrator can give user "
+                      "nobody access with `sudo setfacl -m u:nobody:rw " + device +
+                      "` (until the device is created again at the next start).");
+}
+
 TEST(SerialDevices, UsbAdaptersThenBuiltInPortsThatAnswerWithTheirStableNames) {
   ScratchDir root;
   fs::create_directories(root / "dev/serial/by-id");
