@@ -3,6 +3,8 @@
 
 #include <QMetaObject>
 
+#include "link/thread_handover.h"
+
 namespace qm314 {
 
 namespace {
@@ -24,8 +26,17 @@ class GuiThreadObserver : public DebugObserver {
  private:
   MessageAnswer ask(const std::string& text, const std::string& details, MessageButtons buttons) {
     MessageAnswer answer = MessageAnswer::Cancel;
-    QMetaObject::invokeMethod(
-        guiObject_, [&] { answer = ask_(text, details, buttons); }, Qt::BlockingQueuedConnection);
+    PostHandover(&answer, [&] {
+      QMetaObject::invokeMethod(
+          guiObject_,
+          [&] {
+            ReceiveHandover(&answer);
+            answer = ask_(text, details, buttons);
+            SendHandover(&answer);
+          },
+          Qt::BlockingQueuedConnection);
+    });
+    ReceiveHandover(&answer);
     return answer;
   }
 
@@ -57,13 +68,16 @@ void DebugStartRunner::start(const DebugCommand& command, const std::string& por
   thread_ = QThread::create([this, command, portName, link] {
     GuiThreadObserver observer(this, ask_);
     const DebugOutcome outcome = runDebugCommand(command, portName, link, observer);
-    QMetaObject::invokeMethod(
-        this,
-        [this, outcome] {
-          running_ = false;
-          emit finished(outcome);
-        },
-        Qt::QueuedConnection);
+    PostHandover(this, [&] {
+      QMetaObject::invokeMethod(
+          this,
+          [this, outcome] {
+            ReceiveHandover(this);
+            running_ = false;
+            emit finished(outcome);
+          },
+          Qt::QueuedConnection);
+    });
   });
   thread_->start();
 }

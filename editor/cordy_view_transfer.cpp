@@ -10,6 +10,7 @@
 #include "link/messages.h"
 #include "link/pacer.h"
 #include "link/posix_serial_port.h"
+#include "link/thread_handover.h"
 #include "link/transfer_dlg.h"
 #include "link/transfer_worker.h"
 #include "link/write_verify.h"
@@ -52,9 +53,11 @@ void CCordyView::CreateTransfer() {
       m_pTransferWorker, &TransferWorker::MessageRequested, this,
       [this](const QString& text, const QString& details, MessageButtons buttons,
              MessageAnswer* answer) {
+        ReceiveHandover(answer);
         if (m_bClosing) return;
         *answer = ToMessageAnswer(context_.boxes.Show(m_pTransferDlg, text, ToBoxButtons(buttons),
                                                       BoxIcon::Warning, details));
+        SendHandover(answer);
       },
       Qt::BlockingQueuedConnection);
   // The same dialog carries the read-back; its title says what it does now
@@ -119,12 +122,19 @@ void CCordyView::OnRadioTransfer() {
 
   SetTransferRunning(true);
   TransferWorker* worker = m_pTransferWorker;
-  QMetaObject::invokeMethod(
-      worker, [worker, job = std::move(job)]() mutable { worker->Run(std::move(job)); },
-      Qt::QueuedConnection);
+  PostHandover(worker, [&] {
+    QMetaObject::invokeMethod(
+        worker,
+        [worker, job = std::move(job)]() mutable {
+          ReceiveHandover(worker);
+          worker->Run(std::move(job));
+        },
+        Qt::QueuedConnection);
+  });
 }
 
 void CCordyView::OnTransferEnded(const TransferResult& result) {
+  ReceiveHandover(m_pTransferWorker);
   if (m_bClosing) return;
   m_pTransferDlg->DestroyWindow();
   // Only a read that brought every block replaces what the form shows.

@@ -3,6 +3,8 @@
 
 #include <utility>
 
+#include "link/thread_handover.h"
+
 namespace qm314 {
 
 void TransferWorker::Run(TransferJob job) {
@@ -22,7 +24,7 @@ void TransferWorker::Run(TransferJob job) {
       result.verify = VerifyOutcome::ReadFailed;
     }
   }
-  emit Finished(result);
+  PostHandover(this, [&] { emit Finished(result); });
 }
 
 void TransferWorker::setStatus(const std::string& text) {
@@ -44,8 +46,11 @@ MessageAnswer TransferWorker::ask(const std::string& text, const std::string& de
   // With nobody connected the question would go unanswered: take the answer
   // that ends the transfer.
   MessageAnswer answer = buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
-  emit MessageRequested(QString::fromStdString(text), QString::fromStdString(details), buttons,
-                        &answer);
+  PostHandover(&answer, [&] {
+    emit MessageRequested(QString::fromStdString(text), QString::fromStdString(details), buttons,
+                          &answer);
+  });
+  ReceiveHandover(&answer);
   return answer;
 }
 
