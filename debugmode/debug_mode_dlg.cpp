@@ -379,15 +379,7 @@ bool CDebugModeDlg::IsStartRunning() const { return m_pRunner->isRunning(); }
 
 MessageAnswer CDebugModeDlg::Ask(const QString& text, MessageButtons buttons,
                                  const QString& details) {
-  const BoxAnswer answer =
-      m_boxes.Show(this, text,
-                   buttons == MessageButtons::Ok ? BoxButtons::Ok : BoxButtons::RetryCancel,
-                   BoxIcon::Warning, details);
-  switch (answer) {
-    case BoxAnswer::Retry: return MessageAnswer::Retry;
-    case BoxAnswer::Ok: return MessageAnswer::Ok;
-    default: return MessageAnswer::Cancel;
-  }
+  return AskRadioQuestion(m_boxes, this, text, buttons, details);
 }
 
 void CDebugModeDlg::reject() {

@@ -17,22 +17,6 @@
 #include "radio/cordy_doc.h"
 
 namespace qm314 {
-namespace {
-
-BoxButtons ToBoxButtons(MessageButtons buttons) {
-  return buttons == MessageButtons::Ok ? BoxButtons::Ok : BoxButtons::RetryCancel;
-}
-
-MessageAnswer ToMessageAnswer(BoxAnswer answer) {
-  switch (answer) {
-    case BoxAnswer::Ok: return MessageAnswer::Ok;
-    case BoxAnswer::Retry: return MessageAnswer::Retry;
-    default: return MessageAnswer::Cancel;
-  }
-}
-
-}  // namespace
-
 void CCordyView::CreateTransfer() {
   m_pTransferDlg = new CTransferDlg(this);
   connect(m_pTransferDlg, &CTransferDlg::RadioTransfer, this, &CCordyView::OnRadioTransfer);
@@ -55,8 +39,7 @@ void CCordyView::CreateTransfer() {
              MessageAnswer* answer) {
         ReceiveHandover(answer);
         if (m_bClosing) return;
-        *answer = ToMessageAnswer(context_.boxes.Show(m_pTransferDlg, text, ToBoxButtons(buttons),
-                                                      BoxIcon::Warning, details));
+        *answer = AskRadioQuestion(context_.boxes, m_pTransferDlg, text, buttons, details);
         SendHandover(answer);
       },
       Qt::BlockingQueuedConnection);

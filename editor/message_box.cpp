@@ -20,6 +20,18 @@ QMessageBox::Icon ToQt(BoxIcon icon) {
 
 }  // namespace
 
+MessageAnswer AskRadioQuestion(MessageBoxHost& boxes, QWidget* parent, const QString& text,
+                               MessageButtons buttons, const QString& details) {
+  const BoxAnswer answer =
+      boxes.Show(parent, text, buttons == MessageButtons::Ok ? BoxButtons::Ok : BoxButtons::RetryCancel,
+                 BoxIcon::Warning, details);
+  switch (answer) {
+    case BoxAnswer::Ok: return MessageAnswer::Ok;
+    case BoxAnswer::Retry: return MessageAnswer::Retry;
+    default: return MessageAnswer::Cancel;
+  }
+}
+
 BoxAnswer ModalMessageBoxes::Show(QWidget* parent, const QString& text, BoxButtons buttons,
                                   BoxIcon icon, const QString& details) {
   QMessageBox box(ToQt(icon), QString::fromUtf8(msg::kBoxCaption), text, QMessageBox::NoButton,

@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <deque>
 
+#include "link/message_box.h"
+
 class QWidget;
 
 namespace qm314 {
@@ -67,5 +69,10 @@ class ScriptedMessageBoxes : public MessageBoxHost {
   QList<BoxButtons> shownButtons_;
   QList<BoxIcon> shownIcons_;
 };
+
+// A question of a radio conversation shown as a warning box: its OK or
+// Retry/Cancel buttons, and the answer the conversation takes back.
+MessageAnswer AskRadioQuestion(MessageBoxHost& boxes, QWidget* parent, const QString& text,
+                               MessageButtons buttons, const QString& details = {});
 
 }  // namespace qm314
