@@ -4,19 +4,10 @@
 #include <cstdio>
 
 #include "link/clone_frames.h"
+#include "radio/text_numbers.h"
 
 namespace qm314 {
 namespace {
-
-std::string Hex(const std::array<std::uint8_t, 8>& bytes) {
-  std::string text;
-  char buf[4];
-  for (std::uint8_t b : bytes) {
-    std::snprintf(buf, sizeof buf, text.empty() ? "%02X" : " %02X", b);
-    text += buf;
-  }
-  return text;
-}
 
 std::string Address(unsigned address) {
   char buf[16];
@@ -54,7 +45,7 @@ std::string VerifyReport(const std::vector<BlockMismatch>& mismatches) {
   for (const BlockMismatch& m : mismatches) {
     text += "\nblock " + std::to_string(m.block) + " at " + Address(m.address) + "-" + Address(m.address + 7) +
             ": " + std::to_string(m.differingBytes) + (m.differingBytes == 1 ? " byte differs" : " bytes differ") +
-            "; written " + Hex(m.sent) + ", radio holds " + Hex(m.held);
+            "; written " + HexBytes(m.sent.data(), m.sent.size()) + ", radio holds " + HexBytes(m.held.data(), m.held.size());
   }
   return text;
 }

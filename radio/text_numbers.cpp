@@ -117,4 +117,15 @@ bool IsAllDigits(std::string_view text) {
   return true;
 }
 
+std::string HexBytes(const std::uint8_t* bytes, std::size_t count) {
+  static constexpr char kDigits[] = "0123456789ABCDEF";
+  std::string text;
+  for (std::size_t i = 0; i < count; ++i) {
+    if (i != 0) text += ' ';
+    text += kDigits[bytes[i] >> 4];
+    text += kDigits[bytes[i] & 0x0F];
+  }
+  return text;
+}
+
 }  // namespace qm314

@@ -3,6 +3,8 @@
 // the GUI (which switches to the user's locale) writes the same texts as the CLI.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -24,6 +26,9 @@ std::string FormatFixed(double value, int width, int precision);
 
 // printf's "%02d".
 std::string FormatTwoDigits(int value);
+
+// "25 06 60 44": each byte as two upper-case hex digits, single spaces between.
+std::string HexBytes(const std::uint8_t* bytes, std::size_t count);
 
 // True for a non-empty text of decimal digits only.
 bool IsAllDigits(std::string_view text);

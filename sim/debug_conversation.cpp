@@ -1,10 +1,10 @@
 // The simulated radio's tuning conversation.
 #include "sim/debug_conversation.h"
 
-#include <cstdio>
 #include <string>
 
 #include "debugmode/debug_frames.h"
+#include "radio/text_numbers.h"
 
 namespace qm314::sim {
 namespace {
@@ -16,16 +16,6 @@ constexpr std::array<std::uint8_t, kDebugIdentLength> kIdentification{'Q', 'M', 
                                                                       '4', ' ', 0x01, 0x00};
 // The byte a faulty radio answers instead of the right one.
 constexpr std::uint8_t kWrongByte = 0x15;
-
-std::string Hex(const std::uint8_t* bytes, std::size_t n) {
-  std::string out;
-  char buf[4];
-  for (std::size_t i = 0; i < n; ++i) {
-    std::snprintf(buf, sizeof buf, i ? " %02X" : "%02X", bytes[i]);
-    out += buf;
-  }
-  return out;
-}
 
 bool IsOpcode(std::uint8_t byte) {
   for (DebugItem item : kDebugItems) {
@@ -54,7 +44,7 @@ bool DebugConversation::answer(DebugStage stage, std::uint8_t byte, SimReply& re
 }
 
 void DebugConversation::unexpected(std::uint8_t byte, SimReply& reply) {
-  reply.events.push_back("debug: unexpected byte " + Hex(&byte, 1) + ", conversation ended");
+  reply.events.push_back("debug: unexpected byte " + HexBytes(&byte, 1) + ", conversation ended");
   state_ = State::Asleep;
 }
 
@@ -102,21 +92,21 @@ void DebugConversation::receive(std::uint8_t byte, SimReply& reply) {
       return;
     case State::Trailer:
       if (byte != kDebugItemTrailer) return unexpected(byte, reply);
-      reply.events.push_back("debug item " + Hex(&current_.opcode, 1));
+      reply.events.push_back("debug item " + HexBytes(&current_.opcode, 1));
       frameBytes_ = 0;
       if (answer(DebugStage::ItemSelect, kDebugAccept, reply)) state_ = State::FrequencyFrame;
       return;
     case State::FrequencyFrame:
       current_.frequencies[frameBytes_++] = byte;
       if (frameBytes_ < current_.frequencies.size()) return;
-      reply.events.push_back("debug frequencies " + Hex(current_.frequencies.data(), 8));
+      reply.events.push_back("debug frequencies " + HexBytes(current_.frequencies.data(), 8));
       frameBytes_ = 0;
       if (answer(DebugStage::Frequencies, kDebugAccept, reply)) state_ = State::ToneFrame;
       return;
     case State::ToneFrame:
       current_.tonesAndValue[frameBytes_++] = byte;
       if (frameBytes_ < current_.tonesAndValue.size()) return;
-      reply.events.push_back("debug tones and value " + Hex(current_.tonesAndValue.data(), 8));
+      reply.events.push_back("debug tones and value " + HexBytes(current_.tonesAndValue.data(), 8));
       if (answer(DebugStage::TonesAndValue, kDebugAccept, reply)) {
         received_.push_back(current_);
         reply.events.push_back("debug command complete");

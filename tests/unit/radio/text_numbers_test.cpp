@@ -56,6 +56,9 @@ TEST(TextNumbers, FixedFormatsAsPrintfDoes) {
   EXPECT_FALSE(IsAllDigits("25.0"));
   EXPECT_FALSE(IsAllDigits(""));
   EXPECT_FALSE(IsAllDigits(" 5"));
+  const std::uint8_t bytes[] = {0x00, 0x0A, 0xA0, 0xFF};
+  EXPECT_EQ(HexBytes(bytes, 4), "00 0A A0 FF");
+  EXPECT_EQ(HexBytes(bytes, 0), "");
 }
 
 }  // namespace
