@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "link/serial_port.h"
+#include "radio/text_numbers.h"
 
 namespace qm314::test {
 
@@ -15,16 +16,6 @@ struct Reply {
   std::vector<std::uint8_t> bytes;  // what arrives within the read's time-out
   bool ok = true;                   // false: the read itself fails
 };
-
-inline std::string hexBytes(const std::uint8_t* b, std::size_t n) {
-  std::string out;
-  char buf[4];
-  for (std::size_t i = 0; i < n; ++i) {
-    std::snprintf(buf, sizeof buf, i ? " %02X" : "%02X", b[i]);
-    out += buf;
-  }
-  return out;
-}
 
 class ScriptedPort : public SerialPort {
  public:
@@ -51,7 +42,7 @@ class ScriptedPort : public SerialPort {
     log_.push_back(text);
   }
   bool write(const std::uint8_t* bytes, std::size_t n) override {
-    log_.push_back("write " + hexBytes(bytes, n));
+    log_.push_back("write " + HexBytes(bytes, n));
     return true;
   }
   bool read(std::uint8_t* buf, std::size_t n, std::size_t& got) override {

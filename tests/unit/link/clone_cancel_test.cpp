@@ -64,7 +64,7 @@ TEST(CloneCancel, BetweenWrittenBlocksStopsAfterTheCurrentBlock) {
   CancelProbe probe(bench);
   probe.when([&] { return bench.observer.statuses.back() == "4"; });
   ExpectCleanEnd(probe, bench.write());
-  EXPECT_EQ(bench.line.lastWrite(), "write " + Hex(bench.image.data() + 24, 8));
+  EXPECT_EQ(bench.line.lastWrite(), "write " + HexBytes(bench.image.data() + 24, 8));
   EXPECT_NE(bench.observer.progress.back(), 123);
 }
 

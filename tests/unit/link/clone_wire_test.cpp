@@ -56,7 +56,7 @@ TEST(CloneWire, WriteSends123BlocksAndNothingPast0x3D7) {
   std::vector<std::string> expected = ExpectedHandshake();
   for (unsigned address = 0; address <= 0x3D0; address += 8) {
     Add(expected, {"purge 0C", "write 57 " + AddressBytes(address) + " 08", "pause 1", "purge 0C",
-                   "write " + Hex(sent.data() + address, 8), "read 1 -> 1", "pause 2"});
+                   "write " + HexBytes(sent.data() + address, 8), "read 1 -> 1", "pause 2"});
   }
   expected.push_back("close");
   EXPECT_EQ(bench.line.log, expected);

@@ -1,6 +1,8 @@
 // The fake line's port handle and its bookkeeping.
 #include "fake_line.h"
 
+#include <cstdio>
+
 namespace qm314::test {
 
 class FakePort final : public SerialPort {
@@ -56,10 +58,10 @@ void FakeLine::purge(unsigned flags) {
 bool FakeLine::write(const std::uint8_t* bytes, std::size_t n) {
   const std::vector<std::uint8_t> frame(bytes, bytes + n);
   if (unplugged || (failWrite && failWrite(frame))) {
-    log.push_back("write failed " + Hex(bytes, n));
+    log.push_back("write failed " + HexBytes(bytes, n));
     return false;
   }
-  log.push_back("write " + Hex(bytes, n));
+  log.push_back("write " + HexBytes(bytes, n));
   const sim::SimReply reply = radio_.receive(frame);
   if (reply.unplug) unplugged = true;
   received_.insert(received_.end(), reply.bytes.begin(), reply.bytes.end());

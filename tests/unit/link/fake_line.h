@@ -3,7 +3,6 @@
 // at once, and the line can be made to fail writes or reads, or be unplugged.
 #pragma once
 
-#include <cstdio>
 #include <deque>
 #include <functional>
 #include <string>
@@ -11,19 +10,10 @@
 
 #include "link/pacer.h"
 #include "link/serial_port.h"
+#include "radio/text_numbers.h"
 #include "sim/sim_radio.h"
 
 namespace qm314::test {
-
-inline std::string Hex(const std::uint8_t* b, std::size_t n) {
-  std::string out;
-  char text[4];
-  for (std::size_t i = 0; i < n; ++i) {
-    std::snprintf(text, sizeof text, i == 0 ? "%02X" : " %02X", b[i]);
-    out += text;
-  }
-  return out;
-}
 
 class FakeLine : public Pacer {
  public:
