@@ -7,6 +7,7 @@
 #include "app/app_messages.h"
 #include "app/icons.h"
 #include "editor/dialog_units.h"
+#include "radio/version.h"
 
 namespace qm314 {
 
@@ -27,7 +28,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
   line->setObjectName(QStringLiteral("aboutLine"));
   line->setGeometry(du.rect(40, 10, 125, 10));
 
-  auto* details = new QLabel(QString::fromUtf8(msg::kAboutDetails), this);
+  auto* details = new QLabel(QString::fromUtf8(msg::kAboutDetails).arg(QLatin1String(kVersion)), this);
   details->setObjectName(QStringLiteral("aboutDetails"));
   details->setGeometry(du.rect(40, 25, 170, 20));
   details->setAlignment(Qt::AlignLeft | Qt::AlignTop);

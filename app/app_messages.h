@@ -17,6 +17,7 @@ inline constexpr const char* kBadArgument = "Unknown command-line argument: %1";
 
 inline constexpr const char* kAboutCaption = "About QM-314";
 inline constexpr const char* kAboutLine = "Trevna Communication Software";
-inline constexpr const char* kAboutDetails = "QM-314 Programming Software Version 1.0\nCopyright (C) Trevna Electronics";
+// %1: the program's version.
+inline constexpr const char* kAboutDetails = "QM-314 Programming Software Version %1\nCopyright (C) Trevna Electronics";
 
 }  // namespace qm314::msg

@@ -3,9 +3,11 @@
 #include <QTextStream>
 
 #include "app/cordy_app.h"
+#include "app/info_options.h"
 #include "app/print_command.h"
 
 int main(int argc, char** argv) {
+  if (const std::optional<int> status = qm314::AnswerInfoOption(argc, argv)) return *status;
   qm314::PrepareHeadlessPrinting(argc, argv);
   QApplication application(argc, argv);
   if (const QStringList arguments = QApplication::arguments().mid(1); qm314::IsPrintCommand(arguments)) {

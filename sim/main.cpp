@@ -14,6 +14,7 @@
 #include "debugmode/debug_word.h"
 #include "radio/default_image.h"
 #include "radio/image_file.h"
+#include "radio/version.h"
 #include "sim/debug_conversation.h"
 #include "sim/faults.h"
 #include "sim/pty_line.h"
@@ -40,6 +41,10 @@ int main(int argc, char** argv) {
   if (!sim::ParseSimOptions({argv + 1, argv + argc}, options, error)) return Usage(error);
   if (options.help) {
     std::fputs(sim::kSimUsage, stdout);
+    return 0;
+  }
+  if (options.version) {
+    std::printf("qm314-sim %s\n", kVersion);
     return 0;
   }
   const std::optional<WakeUpWord> cloneWord = ConfiguredCloneWord(options.cloneLetters, error);

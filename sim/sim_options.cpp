@@ -8,6 +8,7 @@ namespace qm314::sim {
 
 const char* const kSimUsage = "usage: qm314-sim [--image FILE] [--save FILE] [--fault KIND...] [--clone-word LETTERS]\n"
     "                 [--debug-word LETTERS] [--log FILE] [--answer-delay MS]\n"
+    "       qm314-sim --version\n"
     "  --image FILE   start with the 1024 bytes of FILE as the radio's memory\n"
     "                 (else the memory of a new document)\n"
     "  --save FILE    keep the memory in FILE: after each completed write and on exit\n"
@@ -31,6 +32,8 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, 
     const std::string& a = args[i];
     if (a == "--help" || a == "-h") {
       options.help = true;
+    } else if (a == "--version") {
+      options.version = true;
     } else if (const auto option = valueOptions.find(a); option != valueOptions.end()) {
       if (i + 1 >= args.size()) {
         error = a + " needs a value";

@@ -19,6 +19,7 @@ struct SimOptions {
   double answerDelayMs = PtyLine::kDefaultAnswerDelayMs;
   FaultPlan faults;
   bool help = false;
+  bool version = false;
 };
 
 extern const char* const kSimUsage;
