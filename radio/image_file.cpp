@@ -77,11 +77,22 @@ bool WriteAll(int fd, const std::uint8_t* data, std::size_t size) {
 }  // namespace
 
 FileResult ReadImageFile(const std::string& path, RadioImage& image) {
-  FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-  if (fd.get() < 0) return FileResult::Failure(messages::CannotOpenFile(path, SystemReason(errno)));
+  // Only a regular file is opened.  A named pipe would wait in the open and
+  // the read until some program writes to it, a device may act on being
+  // opened (a serial line raises its modem lines), a folder holds no bytes.
+  // The name is looked at first; the open itself never waits, and what it
+  // opened is looked at again, in case the name changed in between.
   struct stat info {};
-  if (::fstat(fd.get(), &info) == 0 && S_ISDIR(info.st_mode))
-    return FileResult::Failure(messages::CannotOpenFile(path, SystemReason(EISDIR)));
+  if (::stat(path.c_str(), &info) != 0)
+    return FileResult::Failure(messages::CannotOpenFile(path, SystemReason(errno)));
+  if (!S_ISREG(info.st_mode))
+    return FileResult::Failure(messages::CannotOpenFile(path, messages::NotARegularFile(info.st_mode)));
+  FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+  if (fd.get() < 0) return FileResult::Failure(messages::CannotOpenFile(path, SystemReason(errno)));
+  if (::fstat(fd.get(), &info) != 0)
+    return FileResult::Failure(messages::CannotOpenFile(path, SystemReason(errno)));
+  if (!S_ISREG(info.st_mode))
+    return FileResult::Failure(messages::CannotOpenFile(path, messages::NotARegularFile(info.st_mode)));
 
   RadioImage::Bytes bytes{};
   std::size_t got = 0;
@@ -105,12 +116,16 @@ FileResult WriteImageFile(const std::string& path, const RadioImage& image) {
 
 FileResult WriteFileAtomically(const std::string& path, const std::uint8_t* data, std::size_t size) {
   const std::string target = ResolveTarget(path);
+  // The rename would put a file in place of a named pipe or a device node
+  // (as root, even of /dev/null): only a regular file is ever replaced.
+  struct stat info {};
+  if (::stat(target.c_str(), &info) == 0 && !S_ISREG(info.st_mode))
+    return FileResult::Failure(messages::CannotSaveFile(path, messages::NotARegularFile(info.st_mode)));
   std::string tempPath;
   FileDescriptor fd(CreateTemporary(target, tempPath));
   if (fd.get() < 0) return FileResult::Failure(messages::CannotSaveFile(path, SystemReason(errno)));
 
   // A replaced file keeps its permissions; a new one gets the umask's.
-  struct stat info {};
   if (::stat(target.c_str(), &info) == 0) ::fchmod(fd.get(), info.st_mode & 07777);
 
   int error = 0;

@@ -20,11 +20,13 @@ struct FileResult {
 };
 
 // Reads the first 1024 bytes of path into image.  A shorter file fails and
-// leaves image untouched; bytes past the 1024th are ignored.
+// leaves image untouched; bytes past the 1024th are ignored.  A path that is
+// not a regular file (folder, named pipe, device) fails at once.
 FileResult ReadImageFile(const std::string& path, RadioImage& image);
 
 // Writes the image to a temporary file beside path and renames it over path,
-// so a failure never damages a file already there.
+// so a failure never damages a file already there.  Only a regular file is
+// replaced: a folder, named pipe or device at path fails.
 FileResult WriteImageFile(const std::string& path, const RadioImage& image);
 
 // The same replacement for any content.

@@ -1,6 +1,9 @@
-// The document through the window: decode on New and Open, a short file
-// refused with nothing changed, and a save that writes what the grid shows.
+// The document through the window: decode on New and Open, a short file or
+// a named pipe refused with nothing changed, and a save that writes what the grid shows.
+#include <sys/stat.h>
+
 #include <QComboBox>
+#include <QFile>
 #include <QTest>
 
 #include "app_fixture.h"
@@ -70,7 +73,7 @@ class DocumentTest : public QObject {
     QCOMPARE(t->row(5), (QStringList{"", "", "", ""}));
   }
 
-  void shortFileIsRefusedAndNothingChanges() {
+  void shortFileOrPipeIsRefusedAndNothingChanges() {
     t->files.Answer(writeSample());
     t->frame()->action(57601)->trigger();
     const QByteArray image(reinterpret_cast<const char*>(t->app().document().image().data()), 1024);
@@ -80,6 +83,12 @@ class DocumentTest : public QObject {
     t->frame()->action(57601)->trigger();
     QCOMPARE(t->boxes.shown().size(), 1);
     QVERIFY(!t->boxes.shown().first().isEmpty());
+    // A named pipe nobody writes to is refused at once, not waited on.
+    const QString pipe = t->path("pipe.int");
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    t->files.Answer(pipe);
+    t->frame()->action(57601)->trigger();
+    QCOMPARE(t->boxes.shown().last(), "Cannot open \"" + pipe + "\": it is a named pipe (FIFO), not a file.");
     QCOMPARE(t->row(1), (QStringList{"02", "01", "Carrier", "Add"}));
     QCOMPARE(box("m_cbTot"), QString("300s"));
     QCOMPARE(QByteArray(reinterpret_cast<const char*>(t->app().document().image().data()), 1024),

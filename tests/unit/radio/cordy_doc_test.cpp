@@ -113,7 +113,13 @@ TEST_F(CCordyDocTest, FailedSaveReportsAndLeavesThePreviousFile) {
   std::filesystem::create_directory(path("taken.int"));
   EXPECT_FALSE(doc.OnSaveDocument(path("taken.int")));
   EXPECT_TRUE(std::filesystem::is_directory(path("taken.int")));
-  EXPECT_EQ(entryCount(), 1);
+  // Nor is a named pipe (or a device node): the rename would put a file in its place.
+  ASSERT_EQ(::mkfifo(path("pipe.int").c_str(), 0600), 0);
+  EXPECT_EQ(doc.OnSaveDocument(path("pipe.int")).message,
+            "Cannot save \"" + path("pipe.int") + "\": it is a named pipe (FIFO), not a file. "
+            "Any previous file of that name is unchanged.");
+  EXPECT_TRUE(std::filesystem::is_fifo(path("pipe.int")));
+  EXPECT_EQ(entryCount(), 2);
 }
 
 TEST_F(CCordyDocTest, SaveRunsTheEncodeHookFirstAndClearsModified) {
