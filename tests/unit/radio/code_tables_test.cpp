@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace qm314 {
 namespace {
 
@@ -37,6 +40,31 @@ TEST(CodeTables, StandardTonesAndChannelFrequencies) {
   EXPECT_EQ(channels.at(0), "446.00625");
   EXPECT_EQ(channels.at(2), "446.03125");
   EXPECT_EQ(channels.at(7), "446.09375");
+}
+
+// Every entry written out in full: a wrong digit in either table sends a
+// non-standard tone to the radio without any complaint, and the codec's round
+// trips use the same table both ways, so they cannot see it.
+TEST(CodeTables, EveryEntryOfTheToneAndCodeTables) {
+  const std::vector<std::string> standard = {
+      "67.0",  "71.9",  "74.4",  "77.0",  "79.7",  "82.5",  "85.4",  "88.5",  "91.5",  "94.8",
+      "97.4",  "100.0", "103.5", "107.2", "110.9", "114.8", "118.8", "123.0", "127.3", "131.8",
+      "136.5", "141.3", "146.2", "151.4", "156.7", "162.2", "167.9", "173.8", "179.9", "186.2",
+      "192.8", "203.5", "210.7", "218.1", "225.7", "233.6", "241.8", "250.3"};
+  EXPECT_EQ(std::vector<std::string>(StandardToneList().begin(), StandardToneList().end()), standard);
+
+  std::vector<std::string> table = {"69.3",  "159.8", "165.5", "171.3", "177.3", "183.5",
+                                    "189.9", "196.6", "199.5", "206.5", "229.1", "254.1"};
+  const std::string codes =
+      "023 025 026 031 032 036 043 047 051 053 054 065 071 072 073 074 114 115 116 122 125 131 "
+      "132 134 143 145 152 155 156 162 165 172 174 205 212 223 225 226 243 244 245 246 251 252 "
+      "255 261 263 265 266 271 274 306 311 315 325 331 332 343 346 351 356 364 365 371 411 412 "
+      "413 423 431 432 445 446 452 454 455 462 464 465 466 503 506 516 523 526 532 546 565 606 "
+      "612 624 627 631 632 645 654 662 664 703 712 723 731 732 734 743 754";
+  ASSERT_EQ(codes.size(), 105u * 4 - 1);
+  for (char polarity : {'N', 'I'})
+    for (std::size_t at = 0; at < codes.size(); at += 4) table.push_back("D" + codes.substr(at, 3) + polarity);
+  EXPECT_EQ(std::vector<std::string>(ToneCodeTable().begin(), ToneCodeTable().end()), table);
 }
 
 TEST(CodeTables, FindIsExactAndMissesGiveMinusOne) {
