@@ -149,6 +149,38 @@ TEST(PosixSerialPort, PurgeDropsReceivedBytesButNotWrittenOnes) {
   EXPECT_EQ(pty.take(), (std::vector<std::uint8_t>{TIOCPKT_DATA, 0x52, 0x00, 0x08}));
 }
 
+// The conversations purge with the two clear flags together, which would hide a
+// purge that looked at the wrong one: each flag alone, only the receive clear
+// drops what has come in, and none throws away what was written.
+TEST(PosixSerialPort, EachPurgeFlagOnItsOwn) {
+  const struct {
+    unsigned flag;
+    bool dropsReceived;
+  } flags[] = {{0x01, false}, {0x02, false}, {0x04, false}, {0x08, true}};
+  for (const auto& f : flags) {
+    SCOPED_TRACE(f.flag);
+    Pty pty;
+    auto port = OpenConfigured(pty.path, CommTimeouts{10, 10, 10, 120, 80});
+    const std::uint8_t out = 0x52;
+    EXPECT_TRUE(port->write(&out, 1));
+    pty.send({0xAA});
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    int packetMode = 1;
+    ASSERT_EQ(ioctl(pty.master, TIOCPKT, &packetMode), 0);
+    port->purge(f.flag);
+    std::uint8_t buf[1] = {0};
+    std::size_t got = 9;
+    EXPECT_TRUE(port->read(buf, 1, got));
+    EXPECT_EQ(got, f.dropsReceived ? 0u : 1u);
+    if (f.dropsReceived) {
+      EXPECT_EQ(pty.take(), std::vector<std::uint8_t>{TIOCPKT_FLUSHREAD});
+    } else {
+      EXPECT_EQ(buf[0], 0xAA);
+    }
+    EXPECT_EQ(pty.take(), (std::vector<std::uint8_t>{TIOCPKT_DATA, 0x52}));
+  }
+}
+
 TEST(PosixSerialPort, LineSettingsAre9600RawEightNoneOne) {
   Pty pty;
   auto port = OpenConfigured(pty.path, kCloneTimeouts);
