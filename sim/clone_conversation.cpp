@@ -106,6 +106,13 @@ void CloneConversation::request(SimReply& reply) {
     faults_.shortAnswer.reset();
   }
   reply.bytes.insert(reply.bytes.end(), answer.begin(), answer.end());
+  if (Strikes(faults_.strayBlock, block)) {
+    // Comes with the answer, so it waits in the program's input before its next
+    // purge; a program that does not purge takes it for the acknowledgement and
+    // reads the next block one byte off.
+    reply.events.push_back(Event("stray byte after read", address));
+    reply.bytes.push_back(kAck);
+  }
   readAckBlock_ = block;
 }
 

@@ -80,14 +80,18 @@ bool AddFault(std::string_view text, FaultPlan& plan, std::string& error) {
       }
     }
   }
-  if ((name == "no-ack" || name == "unplug" || name == "corrupt") && hasBlock && !hasCount) {
+  if ((name == "no-ack" || name == "unplug" || name == "corrupt" || name == "stray") && hasBlock &&
+      !hasCount) {
     if (const std::optional<int> k = Block(block)) {
-      (name == "no-ack" ? plan.noAckBlock : name == "unplug" ? plan.unplugBlock : plan.corruptBlock) = *k;
+      (name == "no-ack"    ? plan.noAckBlock
+       : name == "unplug"  ? plan.unplugBlock
+       : name == "corrupt" ? plan.corruptBlock
+                           : plan.strayBlock) = *k;
       return true;
     }
   }
   error = "unknown fault \"" + std::string(text) +
-          "\" (silent, wrong-confirm, noise[:N], short:N@K, no-ack@K, unplug@K, corrupt@K; "
+          "\" (silent, wrong-confirm, noise[:N], short:N@K, no-ack@K, unplug@K, corrupt@K, stray@K; "
           "K is a block 0-127, N for short is 0-11; debug-silent@STAGE, debug-wrong@STAGE, "
           "STAGE one of wake, ident, confirm, item, frequencies, tones)";
   return false;

@@ -32,12 +32,14 @@ struct FaultPlan {
   std::optional<int> noAckBlock;           // block K is never acknowledged
   std::optional<int> unplugBlock;          // the cable is pulled at block K's request
   std::optional<int> corruptBlock;         // block K's write is acknowledged but kept with its bits inverted
+  std::optional<int> strayBlock;           // block K's read answer is followed by a stray 0x06
   std::optional<DebugFault> debugFault;    // the tuning conversation fails once at a stage
 };
 
 // Adds one fault given as "silent", "wrong-confirm", "noise[:N]", "short:N@K",
-// "no-ack@K", "unplug@K", "corrupt@K", "debug-silent@STAGE" or "debug-wrong@STAGE" (STAGE one of
-// the DebugStageName texts); false with a message for anything else.
+// "no-ack@K", "unplug@K", "corrupt@K", "stray@K", "debug-silent@STAGE" or
+// "debug-wrong@STAGE" (STAGE one of the DebugStageName texts); false with a
+// message for anything else.
 bool AddFault(std::string_view text, FaultPlan& plan, std::string& error);
 
 }  // namespace qm314::sim

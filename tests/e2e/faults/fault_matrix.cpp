@@ -289,6 +289,12 @@ std::vector<Case> Cases() {
                      TransferOutcome::Completed, {}, 123});
     cases.push_back({"2 noise bytes before the wake-up answer", d, {"noise:2"}, Place::Sim,
                      TransferOutcome::Failed, {commError}});
+    if (read) {
+      // Only the purge before the acknowledgement keeps the stray byte from
+      // passing for it and shifting the next block by one byte.
+      cases.push_back({"stray byte after the answer of block " + m, d, {"stray@" + m}, Place::Sim,
+                       TransferOutcome::Completed, {}});
+    }
     cases.push_back({"cable unplugged at block " + m, d, {"unplug@" + m}, Place::Sim,
                      TransferOutcome::Failed, {read ? notEnough : errorHappened}, middle});
     cases.push_back({"port held by another process", d, {}, Place::HeldByAnother,

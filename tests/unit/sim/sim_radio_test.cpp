@@ -85,7 +85,12 @@ TEST(SimRadio, BlockFaultsStrikeOnceAtTheirBlock) {
   FaultPlan faults;
   faults.shortAnswer = FaultPlan::ShortAnswer{2, 9};
   faults.noAckBlock = 3;
+  faults.strayBlock = 1;
   ReadyRadio r(faults);
+  const Bytes stray = r.radio.receive(Bytes{0x52, 0x00, 0x08, 0x08}).bytes;
+  ASSERT_EQ(stray.size(), 13u);
+  EXPECT_EQ(stray.back(), 0x06);
+  EXPECT_EQ(r.radio.receive(Bytes{0x06}).bytes, Bytes{0x06});
   EXPECT_EQ(r.radio.receive(Bytes{0x52, 0x00, 0x08, 0x08}).bytes.size(), 12u);
   EXPECT_EQ(r.radio.receive(Bytes{0x52, 0x00, 0x10, 0x08}).bytes.size(), 9u);
   EXPECT_EQ(r.radio.receive(Bytes{0x52, 0x00, 0x10, 0x08}).bytes.size(), 12u);
@@ -156,14 +161,16 @@ TEST(Faults, ParseTheCommandLineNames) {
   EXPECT_TRUE(AddFault("short:9@5", plan, error));
   EXPECT_TRUE(AddFault("no-ack@127", plan, error));
   EXPECT_TRUE(AddFault("unplug@0", plan, error));
+  EXPECT_TRUE(AddFault("stray@64", plan, error));
   EXPECT_TRUE(plan.silent && plan.wrongConfirm);
   EXPECT_EQ(plan.noise, 3);
   EXPECT_EQ(plan.shortAnswer->block, 5);
   EXPECT_EQ(plan.shortAnswer->bytes, 9u);
   EXPECT_EQ(*plan.noAckBlock, 127);
   EXPECT_EQ(*plan.unplugBlock, 0);
+  EXPECT_EQ(*plan.strayBlock, 64);
   for (const char* bad : {"", "loud", "short:12@5", "short:9", "no-ack@128", "unplug@-1",
-                          "unplug@x", "silent@3", "no-ack"}) {
+                          "unplug@x", "silent@3", "no-ack", "stray:1@3"}) {
     EXPECT_FALSE(AddFault(bad, plan, error)) << bad;
     EXPECT_NE(error.find("unknown fault"), std::string::npos);
   }
