@@ -161,6 +161,24 @@ class FrameTest : public QObject {
     QCOMPARE(CheckedPorts(t->frame()), QStringList{"ID_PORT_COM4"});
   }
 
+  // Each item chooses its own port and moves the check mark to itself; COM1
+  // comes last so that every trigger changes the port.
+  void eachPortItemChoosesItsPort() {
+    const struct {
+      int id;
+      const char* port;
+      const char* item;
+    } items[] = {{32775, "COM2", "ID_PORT_COM2"},
+                 {32776, "COM3", "ID_PORT_COM3"},
+                 {32777, "COM4", "ID_PORT_COM4"},
+                 {32773, "COM1", "ID_PORT_COM1"}};
+    for (const auto& item : items) {
+      trigger(item.id);
+      QCOMPARE(t->view()->portName(), QString(item.port));
+      QCOMPARE(CheckedPorts(t->frame()), QStringList{item.item});
+    }
+  }
+
   void portIsNotKeptBetweenRuns() {
     trigger(32775);
     t.reset();
