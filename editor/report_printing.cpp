@@ -16,10 +16,14 @@ ReportPrinting::ReportPrinting(ReportSource source, PrintDialogs& dialogs, Messa
       source_(std::move(source)),
       dialogs_(dialogs),
       boxes_(boxes),
-      parent_(parent),
-      m_pPrinter(std::make_unique<QPrinter>(QPrinter::HighResolution)) {}
+      parent_(parent) {}
 
 ReportPrinting::~ReportPrinting() = default;
+
+QPrinter& ReportPrinting::printer() {
+  if (!m_pPrinter) m_pPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  return *m_pPrinter;
+}
 
 void ReportPrinting::PrintOn(QPrinter& printer) {
   QString failure;
@@ -28,15 +32,15 @@ void ReportPrinting::PrintOn(QPrinter& printer) {
 }
 
 void ReportPrinting::OnFilePrint() {
-  if (dialogs_.AskPrint(*m_pPrinter, parent_)) PrintOn(*m_pPrinter);
+  if (dialogs_.AskPrint(printer(), parent_)) PrintOn(printer());
 }
 
 void ReportPrinting::OnFilePrintPreview() {
   // Each page the preview asks for is the same single page, drawn from the
   // form as it is now.
-  dialogs_.Preview(*m_pPrinter, parent_, [this](QPrinter& printer) { PrintOn(printer); });
+  dialogs_.Preview(printer(), parent_, [this](QPrinter& page) { PrintOn(page); });
 }
 
-void ReportPrinting::OnFilePrintSetup() { dialogs_.AskPageSetup(*m_pPrinter, parent_); }
+void ReportPrinting::OnFilePrintSetup() { dialogs_.AskPageSetup(printer(), parent_); }
 
 }  // namespace qm314

@@ -1,6 +1,7 @@
 // File › Print, Print Preview and Print Setup of the form: the report of what
 // the form shows, on the printer the user chose.  The printer and its settings
-// are kept for the whole run.
+// are kept for the whole run from the first of those commands on; making it
+// loads the system's printing service, which start-up should not wait for.
 #pragma once
 
 #include <QObject>
@@ -28,7 +29,8 @@ class ReportPrinting : public QObject {
                  QWidget* parent);
   ~ReportPrinting() override;
 
-  QPrinter& printer() { return *m_pPrinter; }
+  // The printer of the run, made on first use.
+  QPrinter& printer();
 
  public slots:
   void OnFilePrint();

@@ -79,6 +79,12 @@ QStringList PdfLines(const QString& pdf) {
   return lines;
 }
 
+// Whether the printing service's plugin is loaded into this process.
+bool PrintingServiceLoaded() {
+  QFile maps("/proc/self/maps");
+  return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("printsupport/");
+}
+
 QString PdfInfo(const QString& pdf, const QString& key) {
   for (const QString& line : Run("pdfinfo", {pdf}).split('\n'))
     if (line.startsWith(key + ':')) return line.mid(key.size() + 1).simplified();
@@ -130,6 +136,13 @@ class PrintTest : public QObject {
   void cleanup() {
     app->document().SetModifiedFlag(false);
     app.reset();
+  }
+
+  // First of all: once loaded, a plugin stays for the life of the process.
+  void startUpLeavesThePrintingServiceForTheFirstPrintCommand() {
+    QVERIFY(!PrintingServiceLoaded());
+    command("ID_FILE_PRINT_SETUP")->trigger();
+    QVERIFY(PrintingServiceLoaded());
   }
 
   void reportReadsTheFormAsItIsNow() {
