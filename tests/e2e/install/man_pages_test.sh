@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# The manual pages render without a warning and document every command and
+# option the programs' own help lists, so a new option cannot ship undocumented.
+# Usage: man_pages_test.sh MAN_DIR QM314_CLI QM314_SIM
+set -euo pipefail
+man_dir=$1
+cli=$2
+sim=$3
+failures=0
+fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
+
+for page in "$man_dir"/*.1 "$man_dir"/*.1.gz; do
+  [ -e "$page" ] || continue
+  warnings=$(MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null) || fail "$page does not render"
+  [ -z "$warnings" ] || fail "$page renders with warnings: $warnings"
+done
+
+# The words of a page as a reader sees them, one a line.
+page_words() {
+  local page=$man_dir/$1.1
+  [ -e "$page" ] || page=$page.gz
+  MANWIDTH=200 man -l "$page" 2>/dev/null | col -b | tr -s ' \t,[]()' '\n'
+}
+
+# expect_documented PAGE WORD...
+expect_documented() {
+  local page=$1 words word
+  shift
+  words=$(page_words "$page")
+  for word in "$@"; do
+    grep -qxF -- "$word" <<< "$words" || fail "$page(1) does not document $word"
+  done
+}
+
+help=$("$cli" help)
+mapfile -t commands < <(sed -n 's/^  \([a-z][a-z-]*\).*/\1/p' <<< "$help")
+[ ${#commands[@]} -ge 10 ] || fail "qm314-cli help lists only ${#commands[@]} commands"
+mapfile -t options < <(grep -oE -- '(^|[][ ])--?[a-z][-a-z]*' <<< "$help" | sed 's/^[][ ]//' | sort -u)
+expect_documented qm314-cli "${commands[@]}" "${options[@]}"
+
+mapfile -t sim_options < <("$sim" --help | grep -oE -- '(^|[][ ])--?[a-z][-a-z]*' | sed 's/^[][ ]//' | sort -u)
+[ ${#sim_options[@]} -ge 7 ] || fail "qm314-sim --help lists only ${#sim_options[@]} options"
+expect_documented qm314-sim "${sim_options[@]}"
+
+[ "$failures" -eq 0 ] || exit 1
+echo "manual pages: render cleanly and document ${#commands[@]} commands and $((${#options[@]} + ${#sim_options[@]})) options"
