@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs every Debian package the build, the tests and the demo need.
+# Installs every Debian package the build, the tests, the package checks and the
+# demo need.
 set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
@@ -7,6 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   fonts-liberation xvfb xauth xdotool imagemagick poppler-utils
   clang libclang-rt-14-dev
+  dpkg-dev lintian desktop-file-utils appstream man-db groff-base bsdextrautils
 )
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
