@@ -29,10 +29,11 @@ desktop-file-validate "$share/applications/qm314.desktop"
 appstreamcli validate --no-net "$share"/metainfo/*.metainfo.xml
 
 step "manual pages"
-"$root/tests/e2e/install/man_pages_test.sh" "$share/man/man1" "$bin/qm314-cli" "$bin/qm314-sim"
+"$root/tests/e2e/install/man_pages_test.sh" "$share/man/man1" "$bin/qm314-cli" "$bin/qm314-sim" "$bin/qm314"
 
 step "programs run from the package"
 cd "$work"
+"$bin/qm314-cli" --version
 "$bin/qm314-cli" new new.int
 [ "$(stat -c %s new.int)" -eq 1024 ] || { echo "qm314-cli new wrote $(stat -c %s new.int) bytes" >&2; exit 1; }
 "$bin/qm314" --print new.int --pdf report.pdf

@@ -46,7 +46,8 @@ expect_among() {
 expect "qm314-cli " "debug diff export help import new ports read set show write"
 expect "qm314-cli s" "set show"
 expect "qm314-cli show " "a.int sub"
-expect "qm314-cli show a.int --" "--json"
+expect "qm314-cli --" "--help --version"
+expect "qm314-cli show a.int --" "--help --json"
 expect "qm314-cli import " "b.csv sub"
 expect "qm314-cli import b.csv " "a.int sub"
 expect "qm314-cli export a.int -o " "b.csv sub"
@@ -56,7 +57,7 @@ expect "qm314-cli write --retries 2 COM1 " "a.int sub"
 # bash hands "--retries=2" over as three words.
 expect "qm314-cli write --retries = 2 COM1 " "a.int sub"
 expect "qm314-cli write COM1 a.int --backup = " "a.int sub"
-expect "qm314-cli write COM1 a.int --" "--backup --clone-word --retries --verify"
+expect "qm314-cli write COM1 a.int --" "--backup --clone-word --help --retries --verify"
 expect "qm314-cli write COM1 a.int --backup " "a.int sub"
 expect "qm314-cli write COM1 a.int --retries " ""
 # A port name may point at any device; ports lists it, and so does the completion.

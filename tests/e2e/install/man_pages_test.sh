@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # The manual pages render without a warning and document every command and
 # option the programs' own help lists, so a new option cannot ship undocumented.
-# Usage: man_pages_test.sh MAN_DIR QM314_CLI QM314_SIM
+# qm314 is checked when its path is given (builds without the desktop program
+# have none).
+# Usage: man_pages_test.sh MAN_DIR QM314_CLI QM314_SIM [QM314]
 set -euo pipefail
 man_dir=$1
 cli=$2
 sim=$3
+gui=${4:-}
 failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 
@@ -32,15 +35,27 @@ expect_documented() {
   done
 }
 
+# The options a program's --help lists: "-o", "--retries", "[--verify]", ...
+options_of() { "$@" --help | grep -oE -- '(^|[][ ])--?[a-z][-a-z]*' | sed 's/^[][ ]//' | sort -u; }
+
 help=$("$cli" help)
 mapfile -t commands < <(sed -n 's/^  \([a-z][a-z-]*\).*/\1/p' <<< "$help")
 [ ${#commands[@]} -ge 10 ] || fail "qm314-cli help lists only ${#commands[@]} commands"
-mapfile -t options < <(grep -oE -- '(^|[][ ])--?[a-z][-a-z]*' <<< "$help" | sed 's/^[][ ]//' | sort -u)
+mapfile -t options < <(options_of "$cli")
 expect_documented qm314-cli "${commands[@]}" "${options[@]}"
+documented=${#options[@]}
 
-mapfile -t sim_options < <("$sim" --help | grep -oE -- '(^|[][ ])--?[a-z][-a-z]*' | sed 's/^[][ ]//' | sort -u)
-[ ${#sim_options[@]} -ge 7 ] || fail "qm314-sim --help lists only ${#sim_options[@]} options"
+mapfile -t sim_options < <(options_of "$sim")
+[ ${#sim_options[@]} -ge 8 ] || fail "qm314-sim --help lists only ${#sim_options[@]} options"
 expect_documented qm314-sim "${sim_options[@]}"
+documented=$((documented + ${#sim_options[@]}))
+
+if [ -n "$gui" ]; then
+  mapfile -t gui_options < <(options_of "$gui")
+  [ ${#gui_options[@]} -ge 4 ] || fail "qm314 --help lists only ${#gui_options[@]} options"
+  expect_documented qm314 "${gui_options[@]}"
+  documented=$((documented + ${#gui_options[@]}))
+fi
 
 [ "$failures" -eq 0 ] || exit 1
-echo "manual pages: render cleanly and document ${#commands[@]} commands and $((${#options[@]} + ${#sim_options[@]})) options"
+echo "manual pages: render cleanly and document ${#commands[@]} commands and $documented options"
