@@ -29,6 +29,8 @@ trap 'rm -rf "$work"' EXIT
 stage=$work/root
 mkdir -p "$stage/DEBIAN"
 chmod 0755 "$stage" "$stage/DEBIAN"
+# cmake --install takes what is built; bring it up to date first.
+cmake --build "$build" > "$work/build.log" || { cat "$work/build.log" >&2; die "the build failed"; }
 DESTDIR=$stage cmake --install "$build" --prefix /usr --strip > "$work/install.log" ||
   { cat "$work/install.log" >&2; die "cmake --install failed"; }
 for program in qm314 qm314-cli qm314-sim; do

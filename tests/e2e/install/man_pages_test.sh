@@ -49,6 +49,14 @@ mapfile -t sim_options < <(options_of "$sim")
 [ ${#sim_options[@]} -ge 8 ] || fail "qm314-sim --help lists only ${#sim_options[@]} options"
 expect_documented qm314-sim "${sim_options[@]}"
 documented=$((documented + ${#sim_options[@]}))
+# The fault kinds, as the lines after "--fault KIND" write them: "silent | noise[:N] | ...".
+mapfile -t faults < <("$sim" --help | sed -n '/^ *--fault KIND/,/^ *(/p' | grep -v '^ *(' |
+                      sed 's/.*--fault KIND//' | tr '|' '\n' | tr -d ' ' | sed '/^$/d')
+[ ${#faults[@]} -ge 9 ] || fail "qm314-sim --help lists only ${#faults[@]} fault kinds"
+sim_page=$(MANWIDTH=200 man -l "$(ls "$man_dir"/qm314-sim.1*)" 2>/dev/null | col -b)
+for fault in "${faults[@]}"; do
+  grep -qF -- "$fault" <<< "$sim_page" || fail "qm314-sim(1) does not document the fault $fault"
+done
 
 if [ -n "$gui" ]; then
   mapfile -t gui_options < <(options_of "$gui")
