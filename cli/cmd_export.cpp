@@ -1,17 +1,30 @@
-// `export FILE [-o OUT.csv]`: the 16 channel rows as the grid shows them.
+// `export FILE [--format grid-csv|radio-csv] [-o OUT.csv]`: the channel rows as
+// the grid shows them, or as the common radio CSV.
 #include "cli/args.h"
-#include "cli/channel_csv.h"
 #include "cli/command.h"
 #include "cli/headless_view.h"
+#include "cli/messages.h"
 #include "cli/output_file.h"
+#include "radio/channel_exchange.h"
 
 namespace qm314::cli {
+namespace {
+
+ChannelCsvForm FormNamed(const std::string& name) {
+  if (name == kGridCsvFormat) return ChannelCsvForm::kGrid;
+  if (name == kRadioCsvFormat) return ChannelCsvForm::kRadio;
+  throw UsageError(messages::UnknownFormat(name));
+}
+
+}  // namespace
 
 int RunExport(Invocation& invocation) {
-  const ParsedArgs args = ParseArgs(invocation.args, ArgSpec().positionals(1, 1).option("-o"));
+  const ParsedArgs args =
+      ParseArgs(invocation.args, ArgSpec().positionals(1, 1).option("-o").option("--format"));
+  const ChannelCsvForm form = FormNamed(args.value("--format").value_or(std::string(kGridCsvFormat)));
   HeadlessView view;
   view.open(args.positional[0]);
-  WriteTextOutput(args.value("-o"), ChannelTableToCsv(view.grid()), invocation.out);
+  WriteTextOutput(args.value("-o"), ExportChannelCsv(view.grid(), form), invocation.out);
   return kExitSuccess;
 }
 

@@ -1,9 +1,11 @@
 // `import CSV FILE [-o OUT]`: channel rows from CSV into a file, encoded and saved.
+// The CSV is the grid's own form or the common radio CSV, told apart by the header.
 #include "cli/args.h"
-#include "cli/channel_csv.h"
 #include "cli/command.h"
 #include "cli/headless_view.h"
+#include "cli/messages.h"
 #include "cli/output_file.h"
+#include "radio/channel_exchange.h"
 
 namespace qm314::cli {
 
@@ -14,7 +16,9 @@ int RunImport(Invocation& invocation) {
   const std::string csv = ReadTextFile(csvPath);
   HeadlessView view;
   view.open(file);
-  ApplyChannelCsv(csv, csvPath, view.grid());
+  const ChannelImport imported = ImportChannelCsv(csv, view.grid());
+  if (!imported) throw InputError(messages::ImportRefused(RefusalText(csvPath, *imported.refusal)));
+  view.grid() = imported.table;
   view.save(args.value("-o").value_or(file));
   return kExitSuccess;
 }

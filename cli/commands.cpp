@@ -22,8 +22,12 @@ namespace {
 constexpr std::array kCommands = {
     Command{"new", "OUT", "write the file a new, untouched document saves", RunNew},
     Command{"show", "FILE [--json]", "print the settings and the channel table of FILE", RunShow},
-    Command{"export", "FILE [-o OUT.csv]", "write the 16 channel rows of FILE as CSV", RunExport},
-    Command{"import", "CSV FILE [-o OUT]", "set the channel rows of FILE from CSV and save", RunImport},
+    Command{"export", "FILE [--format grid-csv|radio-csv] [-o OUT.csv]",
+            "write the channel rows of FILE as CSV: the 16 grid rows (grid-csv, the default), or\n"
+            "      one line per channel in the common radio CSV other programming software reads (radio-csv)",
+            RunExport},
+    Command{"import", "CSV FILE [-o OUT]",
+            "set the channel rows the CSV gives (either form, told by its header) in FILE and save", RunImport},
     Command{"set", "FILE key=value... [-o OUT]", "change settings by item text and save", RunSet},
     Command{"read", "PORT -o OUT [--retries N] [--clone-word LETTERS]",
             "read the radio on PORT (COM1-COM4 or a device) and save its 1024 bytes", RunRead},

@@ -1,6 +1,8 @@
 // Texts of qm314-cli's own messages.
 #include "cli/messages.h"
 
+#include "cli/command.h"
+
 namespace qm314::cli::messages {
 namespace {
 
@@ -47,12 +49,10 @@ std::string UnknownSettingValue(std::string_view key, std::string_view value, st
   return Quoted(value) + " is not an item of " + std::string(key) + "; its items are " + std::string(items);
 }
 
-std::string CsvError(std::string_view path, int line, std::string_view what) {
-  return std::string(path) + ", line " + std::to_string(line) + ": " + std::string(what) + "; nothing was written";
+std::string UnknownFormat(std::string_view name) {
+  return "unknown format " + Quoted(name) + "; the formats are " + std::string(kGridCsvFormat) + " and " +
+         std::string(kRadioCsvFormat);
 }
-std::string CsvCellRefused(std::string_view path, int row, std::string_view column, std::string_view text) {
-  return std::string(path) + ": row " + std::to_string(row) + ", column " + std::string(column) + ": " +
-         Quoted(text) + " is not a text the channel grid can hold; nothing was written";
-}
+std::string ImportRefused(std::string_view refusal) { return std::string(refusal) + "; nothing was written"; }
 
 }  // namespace qm314::cli::messages

@@ -31,8 +31,9 @@ std::string BackupSaved(std::string_view path);
 inline constexpr const char* kBackupFailed = "the radio's memory was not backed up, so nothing was written to it";
 inline constexpr const char* kTransferCancelled = "cancelled; the port is closed and nothing more was sent";
 
-// import
-std::string CsvError(std::string_view path, int line, std::string_view what);
-std::string CsvCellRefused(std::string_view path, int row, std::string_view column, std::string_view text);
+// export and import
+std::string UnknownFormat(std::string_view name);
+// refusal names the file, the place and the reason.
+std::string ImportRefused(std::string_view refusal);
 
 }  // namespace qm314::cli::messages

@@ -4,6 +4,8 @@
 #include <cctype>
 #include <cstddef>
 
+#include "radio/channel_rows.h"
+
 namespace qm314 {
 namespace {
 
@@ -36,12 +38,7 @@ bool CommitChoice(ChannelTable& table, int row, int col, const std::string& choi
   } else if (choice.empty()) {
     for (int c = ChannelTable::kColChannel; c < ChannelTable::kCols; ++c) table.setText(row, c, {});
   } else {
-    table.setText(row, ChannelTable::kColChannel, choice);
-    if (!rowHasChannel) {
-      table.setText(row, ChannelTable::kColTones, std::string(kOffText));
-      table.setText(row, ChannelTable::kColBclo, std::string(kOffText));
-      table.setText(row, ChannelTable::kColScan, std::string(kAddText));
-    }
+    AssignChannel(table, row, choice);
   }
   return !(table == before);
 }

@@ -32,6 +32,14 @@ csv = "CH,Channel,Tones,BCLO,Scan\n" + "".join(
     f"{r},{(r - 1) % 8 + 1:02d},{'69.3' if r % 2 else 'D023N'},Off,Add\n" if r <= 8 else f"{r},,,,\n"
     for r in range(1, 17))
 put("cli_input", "import", b"\x00" + csv.encode())
+# ... and of the common radio CSV, in the older header, quoted and with CRLF.
+radio = ("Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
+         "Mode,TStep,Skip,Comment\r\n"
+         "1,\"PMR 1\",446.006250,,0.000000,TSQL,88.5,88.5,023,NN,NFM,12.50,,\"a, b\"\r\n"
+         "2,,446.018750,off,0.000000,Tone,69.3,88.5,023,NN,NFM,12.50,S,\r\n"
+         "3,,446.031250,,0.000000,DTCS,88.5,88.5,754,RR,NFM,12.50,,\r\n"
+         "4,,,,0.000000,,88.5,88.5,023,NN,NFM,12.50,,\r\n")
+put("cli_input", "import-radio", b"\x00" + radio.encode())
 put("cli_input", "set", b"\x01tot=180s\nwarning=Disable\nsquelch=4\nscan_switch=On\nmoni=Monitor Lock")
 
 # clone_transfer: one decision byte per write (0 = goes through), a count byte

@@ -117,6 +117,12 @@ bool IsAllDigits(std::string_view text) {
   return true;
 }
 
+std::string_view TrimSpaces(std::string_view text) {
+  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+  return text;
+}
+
 std::string HexBytes(const std::uint8_t* bytes, std::size_t count) {
   static constexpr char kDigits[] = "0123456789ABCDEF";
   std::string text;

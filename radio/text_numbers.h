@@ -33,4 +33,7 @@ std::string HexBytes(const std::uint8_t* bytes, std::size_t count);
 // True for a non-empty text of decimal digits only.
 bool IsAllDigits(std::string_view text);
 
+// The text without the spaces and tabs around it.
+std::string_view TrimSpaces(std::string_view text);
+
 }  // namespace qm314

@@ -9,9 +9,12 @@ packages=(
   fonts-liberation xvfb xauth xdotool imagemagick poppler-utils
   clang libclang-rt-14-dev
   dpkg-dev lintian desktop-file-utils appstream man-db groff-base bsdextrautils
+  locales
 )
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 export DEBIAN_FRONTEND=noninteractive
 $sudo apt-get update
 $sudo apt-get install -y --no-install-recommends "${packages[@]}"
+# A locale that writes decimal commas: the tests check exported files keep '.' under it.
+locale -a 2>/dev/null | grep -qix 'de_DE.utf-\?8' || $sudo localedef -i de_DE -f UTF-8 de_DE.UTF-8

@@ -106,9 +106,36 @@ TEST_F(ImportExport, MalformedCsvIsRefused) {
   rows[4] = ",0\"1,Off,Off,Add";
   expectRefused(CsvOf(rows), {"line 6", "quote"});
   std::string csv = CsvOf(EmptyRows());
-  expectRefused(csv.substr(0, csv.rfind("16,")), {"row 16 is missing"});
-  expectRefused(csv + "3,,,,\n", {"row 3 appears twice"});
+  expectRefused(csv + "3,,,,\n", {"line 18", "row 3 a second time"});
   expectRefused(csv + "17,,,,\n", {"\"17\""});
+}
+
+TEST_F(ImportExport, CommonRadioCsvOutAndBack) {
+  writeText("in.csv", "CH,Channel,Tones,BCLO,Scan\n4,8,D023I,Carrier,Delete\n9,\" 1\",12,Off,Add\n");
+  ASSERT_EQ(run({"import", path("in.csv"), path("radio.int"), "-o", path("mine.int")}), 0) << err_;
+  ASSERT_EQ(run({"export", path("mine.int"), "--format", "radio-csv", "-o", path("plan.csv")}), 0) << err_;
+  const std::string header =
+      "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,RxDtcsCode,CrossMode,"
+      "Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE\r\n";
+  const std::string plan = header +
+                           "4,,446.093750,,0.000000,DTCS,88.5,88.5,023,RR,023,Tone->Tone,NFM,12.50,S,0.5W,,,,,\r\n"
+                           "9,,446.006250,,0.000000,TSQL,100.0,100.0,023,NN,023,Tone->Tone,NFM,12.50,,0.5W,,,,,\r\n";
+  EXPECT_EQ(bytes("plan.csv"), Bytes(plan.begin(), plan.end()));
+  // Into the file it came from, every byte stays; into a new one, BCLO is a new channel's.
+  ASSERT_EQ(run({"import", path("plan.csv"), path("mine.int"), "-o", path("same.int")}), 0) << err_;
+  EXPECT_EQ(bytes("same.int"), bytes("mine.int"));
+  ASSERT_EQ(run({"import", path("plan.csv"), path("radio.int")}), 0) << err_;
+  ASSERT_EQ(run({"export", path("radio.int")}), 0) << err_;
+  auto rows = EmptyRows();
+  rows[3] = ",08,D023I,Off,Delete";
+  rows[8] = ",01,12,Off,Add";
+  EXPECT_EQ(out_, CsvOf(rows));
+
+  original_ = bytes("radio.int");
+  expectRefused(header + "1,,446.100000,,0,,88.5,88.5,023,NN,023,,NFM,12.50,,,,,,,\r\n",
+                {"line 2, row 1, column Frequency: \"446.100000\"", "nothing was written"});
+  EXPECT_EQ(run({"export", path("radio.int"), "--format", "xml"}), 2);
+  EXPECT_NE(err_.find("unknown format \"xml\"; the formats are grid-csv and radio-csv"), std::string::npos) << err_;
 }
 
 TEST_F(ImportExport, MissingInputsAndBadArguments) {

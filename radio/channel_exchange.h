@@ -1,0 +1,48 @@
+// Channel rows in and out of CSV files: the grid's own form (CH, Channel,
+// Tones, BCLO, Scan) and the common radio CSV that other programming software
+// reads and writes.  The command line and the desktop program both come here.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "radio/codec.h"
+
+namespace qm314 {
+
+enum class ChannelCsvForm {
+  kGrid,   // the grid's texts, all 16 rows
+  kRadio,  // the common radio CSV, one line per channel
+};
+
+// An import refused: where in the file, and why.
+struct ImportRefusal {
+  int line = 0;
+  int row = 0;          // the grid row the line was for; 0 when not known
+  std::string column;   // the column's header; empty when the line as a whole is meant
+  std::string value;    // the refused text, as given
+  std::string reason;
+
+  friend bool operator==(const ImportRefusal&, const ImportRefusal&) = default;
+};
+
+// The grid after an import, or why there is none.
+struct ChannelImport {
+  ChannelTable table;
+  std::optional<ImportRefusal> refusal;
+
+  explicit operator bool() const { return !refusal; }
+};
+
+std::string ExportChannelCsv(const ChannelTable& grid, ChannelCsvForm form);
+
+// Applies the rows a CSV file gives to current, in whichever form its header
+// names; the rows the file does not give stay as they are.  A refusal leaves
+// nothing applied.
+ChannelImport ImportChannelCsv(std::string_view content, const ChannelTable& current);
+
+// "plan.csv, line 5, row 3, column Tone: "Cross" needs ..." (source names the file).
+std::string RefusalText(std::string_view source, const ImportRefusal& refusal);
+
+}  // namespace qm314

@@ -1,0 +1,62 @@
+// Row checks and the new-channel rule.
+#include "radio/channel_rows.h"
+
+#include "radio/cell_texts.h"
+#include "radio/code_tables.h"
+#include "radio/messages.h"
+#include "radio/text_numbers.h"
+
+namespace qm314 {
+namespace {
+
+// The list a column's numbers count in: Channel 01-08, Tones 01-38.
+int LastNumber(int column) {
+  if (column == ChannelTable::kColChannel) return ChannelFrequencyList().count();
+  if (column == ChannelTable::kColTones) return StandardToneList().count();
+  return 0;
+}
+
+}  // namespace
+
+std::string GridTextOf(int column, std::string_view given) {
+  const std::string_view text = TrimSpaces(given);
+  if (IsAllDigits(text) && text.size() <= 3) {
+    const int n = LeadingInteger(text);
+    if (n >= 1 && n <= LastNumber(column)) return FormatTwoDigits(n);
+  }
+  return std::string(text);
+}
+
+std::optional<CellRefusal> CheckRowCells(RowCells& cells) {
+  for (int col = ChannelTable::kColChannel; col < ChannelTable::kCols; ++col) {
+    std::string& text = cells[static_cast<std::size_t>(col)];
+    const std::string given = text;
+    text = GridTextOf(col, given);
+    if (!IsGridCellText(col, text)) return CellRefusal{col, given, messages::kNotAGridText};
+  }
+  const std::string& bclo = cells[ChannelTable::kColBclo];
+  const std::string& scan = cells[ChannelTable::kColScan];
+  if (!cells[ChannelTable::kColChannel].empty()) {
+    if (bclo.empty())
+      return CellRefusal{ChannelTable::kColBclo, bclo, messages::MissingWithChannel(BcloEditorItems())};
+    if (scan.empty())
+      return CellRefusal{ChannelTable::kColScan, scan, messages::MissingWithChannel(ScanEditorItems())};
+  } else if (bclo.empty() != scan.empty()) {
+    // Decode shows both or neither, by whether the record is in use.
+    const int empty = bclo.empty() ? ChannelTable::kColBclo : ChannelTable::kColScan;
+    const int other = bclo.empty() ? ChannelTable::kColScan : ChannelTable::kColBclo;
+    return CellRefusal{empty, {}, messages::MissingBeside(GridHeaders().at(other))};
+  }
+  return std::nullopt;
+}
+
+void AssignChannel(ChannelTable& table, int row, const std::string& channel) {
+  const bool hadChannel = !table.text(row, ChannelTable::kColChannel).empty();
+  table.setText(row, ChannelTable::kColChannel, channel);
+  if (hadChannel) return;
+  table.setText(row, ChannelTable::kColTones, std::string(kOffText));
+  table.setText(row, ChannelTable::kColBclo, std::string(kOffText));
+  table.setText(row, ChannelTable::kColScan, std::string(kAddText));
+}
+
+}  // namespace qm314
