@@ -9,6 +9,13 @@ inline constexpr const char* kSettingsKey = "Local AppWizard-Generated Applicati
 inline constexpr const char* kFileFilter = "Channel Data (*.int)";
 inline constexpr const char* kFileExtension = ".int";
 inline constexpr const char* kUntitled = "Untitled";
+// Import Channels and Export Channels offer both forms; export writes the form of the filter chosen.
+inline constexpr const char* kGridCsvFilter = "Channel Rows (*.csv)";
+inline constexpr const char* kRadioCsvFilter = "Common Radio CSV (*.csv)";
+inline constexpr const char* kAllFilesFilter = "All Files (*)";
+inline constexpr const char* kCsvExtension = ".csv";
+// %1: the file, the line, the column and why.
+inline constexpr const char* kImportRefused = "%1. The channels are unchanged.";
 inline constexpr const char* kReady = "Ready";
 // %1: the document's file name, or "Untitled".
 inline constexpr const char* kSaveChanges = "Save changes to %1?";

@@ -23,6 +23,8 @@ inline constexpr int kPortCom3 = 32776;
 inline constexpr int kPortCom4 = 32777;
 inline constexpr int kDebugOnLine = 32778;
 inline constexpr int kProgramVerify = 32779;
+inline constexpr int kFileImportChannels = 32780;
+inline constexpr int kFileExportChannels = 32781;
 
 // Object names of the actions.
 inline constexpr const char* kFileNewName = "ID_FILE_NEW";
@@ -44,5 +46,7 @@ inline constexpr const char* kPortCom3Name = "ID_PORT_COM3";
 inline constexpr const char* kPortCom4Name = "ID_PORT_COM4";
 inline constexpr const char* kDebugOnLineName = "ID_DEBUG_ON_LINE";
 inline constexpr const char* kProgramVerifyName = "ID_PROGRAM_VERIFY";
+inline constexpr const char* kFileImportChannelsName = "ID_FILE_IMPORT_CHANNELS";
+inline constexpr const char* kFileExportChannelsName = "ID_FILE_EXPORT_CHANNELS";
 
 }  // namespace qm314::command

@@ -6,6 +6,7 @@
 
 #include "app/aboutdlg.h"
 #include "app/app_messages.h"
+#include "app/channel_files.h"
 #include "app/command_ids.h"
 #include "app/file_prompts.h"
 #include "app/mainframe.h"
@@ -72,6 +73,7 @@ bool CCordyApp::InitInstance(const QStringList& arguments) {
   });
   printing_ = new ReportPrinting([this] { return ReportOfView(*view_); }, *prints_, *boxes_,
                                  frame_.get());
+  channelFiles_ = new ChannelFiles(*view_, *files_, *boxes_, frame_.get());
   ConnectCommands();
 
   QString file;
@@ -102,6 +104,10 @@ void CCordyApp::ConnectCommands() {
   connect(frame->action(kFileSave), &QAction::triggered, this, &CCordyApp::OnFileSave);
   connect(frame->action(kFileSaveAs), &QAction::triggered, this, &CCordyApp::OnFileSaveAs);
   connect(frame->action(kAppAbout), &QAction::triggered, this, &CCordyApp::OnAppAbout);
+  connect(frame->action(kFileImportChannels), &QAction::triggered, channelFiles_,
+          &ChannelFiles::OnImportChannels);
+  connect(frame->action(kFileExportChannels), &QAction::triggered, channelFiles_,
+          &ChannelFiles::OnExportChannels);
   connect(frame->action(kFilePrint), &QAction::triggered, printing_, &ReportPrinting::OnFilePrint);
   connect(frame->action(kFilePrintPreview), &QAction::triggered, printing_,
           &ReportPrinting::OnFilePrintPreview);

@@ -15,6 +15,7 @@ class QSettings;
 namespace qm314 {
 
 class CCordyView;
+class ChannelFiles;
 class CMainFrame;
 class FilePrompts;
 class MessageBoxHost;
@@ -82,6 +83,7 @@ class CCordyApp : public QObject {
   std::unique_ptr<CMainFrame> frame_;
   CCordyView* view_ = nullptr;
   ReportPrinting* printing_ = nullptr;
+  ChannelFiles* channelFiles_ = nullptr;
 };
 
 }  // namespace qm314

@@ -1,4 +1,4 @@
-// The real file dialogs for channel data files.
+// The real file dialogs.
 #include "app/file_prompts.h"
 
 #include <QFileDialog>
@@ -18,6 +18,20 @@ QString DialogFilePrompts::SaveFileName(QWidget* parent, const QString& suggeste
     path += QLatin1String(msg::kFileExtension);
   }
   return path;
+}
+
+FileChoice DialogFilePrompts::OpenFileWith(QWidget* parent, const QStringList& filters) {
+  QString chosen = filters.value(0);
+  const QString path = QFileDialog::getOpenFileName(parent, {}, {}, filters.join(QLatin1String(";;")), &chosen);
+  return FileChoice{path, std::max(0, static_cast<int>(filters.indexOf(chosen)))};
+}
+
+FileChoice DialogFilePrompts::SaveFileWith(QWidget* parent, const QString& suggested,
+                                           const QStringList& filters) {
+  QString chosen = filters.value(0);
+  const QString path =
+      QFileDialog::getSaveFileName(parent, {}, suggested, filters.join(QLatin1String(";;")), &chosen);
+  return FileChoice{path, std::max(0, static_cast<int>(filters.indexOf(chosen)))};
 }
 
 }  // namespace qm314

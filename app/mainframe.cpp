@@ -79,6 +79,13 @@ void CMainFrame::CreateMenus() {
   AddCommand(file, kFileSaveAs, kFileSaveAsName, QStringLiteral("Save &As..."),
              QStringLiteral("Save the active document with a new name\nSave As"));
   file->addSeparator();
+  AddCommand(file, kFileImportChannels, kFileImportChannelsName, QStringLiteral("&Import Channels..."),
+             QStringLiteral("Set channel rows from a CSV file: a channel export or the common radio "
+                            "CSV of other programming software\nImport Channels"));
+  AddCommand(file, kFileExportChannels, kFileExportChannelsName, QStringLiteral("&Export Channels..."),
+             QStringLiteral("Write the channel rows to a CSV file for a spreadsheet or other "
+                            "programming software\nExport Channels"));
+  file->addSeparator();
   AddCommand(file, kFilePrint, kFilePrintName, QStringLiteral("&Print...\tCtrl+P"),
              QStringLiteral("Print the active document\nPrint"))
       ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));

@@ -131,6 +131,14 @@ void CCordyView::EncodeInto(RadioImage& image) {
   Encode(m_Grid->table(), ReadPanel(), image);
 }
 
+void CCordyView::ApplyChannelTable(const ChannelTable& table) {
+  if (QComboBox* editor = GetCellEditor()) editor->hide();
+  if (table == m_Grid->table()) return;
+  m_Grid->setTable(table);
+  MarkModified();
+  OnGridEnterCell();
+}
+
 PanelSelections CCordyView::ReadPanel() const {
   PanelSelections panel;
   panel.warning = m_cbWarning->currentIndex();

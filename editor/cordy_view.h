@@ -51,6 +51,10 @@ class CCordyView : public QWidget {
   // Commits the open editor, then encodes the grid and the panel into image.
   void EncodeInto(RadioImage& image);
 
+  // Replaces the channel rows as one change (an import): an open editor is
+  // closed unwritten, and the document is marked modified when a text changed.
+  void ApplyChannelTable(const ChannelTable& table);
+
   // The settings boxes' selected indexes, as encode and the report read them.
   PanelSelections ReadPanel() const;
 

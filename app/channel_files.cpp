@@ -1,0 +1,74 @@
+// Import and export of the channel rows through the file dialogs.
+#include "app/channel_files.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include "app/app_messages.h"
+#include "app/file_prompts.h"
+#include "editor/cordy_view.h"
+#include "editor/message_box.h"
+#include "editor/msflexgrid.h"
+#include "radio/channel_exchange.h"
+#include "radio/cordy_doc.h"
+#include "radio/image_file.h"
+#include "radio/messages.h"
+
+namespace qm314 {
+namespace {
+
+// The export dialog's filters, in the order of the forms they stand for.
+QStringList ExportFilters() {
+  return {QString::fromUtf8(msg::kGridCsvFilter), QString::fromUtf8(msg::kRadioCsvFilter)};
+}
+
+ChannelCsvForm FormOfFilter(int filter) { return filter == 1 ? ChannelCsvForm::kRadio : ChannelCsvForm::kGrid; }
+
+}  // namespace
+
+ChannelFiles::ChannelFiles(CCordyView& view, FilePrompts& files, MessageBoxHost& boxes, QWidget* parent)
+    : QObject(parent), view_(view), files_(files), boxes_(boxes), parent_(parent) {}
+
+void ChannelFiles::ShowError(const QString& text) {
+  boxes_.Show(parent_, text, BoxButtons::Ok, BoxIcon::Error);
+}
+
+void ChannelFiles::OnImportChannels() {
+  // The rows the file does not give stay as the user sees them, open editor included.
+  view_.CommitCellEdit();
+  const QStringList filters = ExportFilters() << QString::fromUtf8(msg::kAllFilesFilter);
+  const QString path = files_.OpenFileWith(parent_, filters).path;
+  if (path.isEmpty()) return;
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    ShowError(QString::fromStdString(messages::CannotOpenFile(path.toStdString(), file.errorString().toStdString())));
+    return;
+  }
+  const QByteArray content = file.readAll();
+  const ChannelImport imported =
+      ImportChannelCsv(std::string_view(content.constData(), static_cast<std::size_t>(content.size())),
+                       view_.grid()->table());
+  if (!imported) {
+    const std::string refusal = RefusalText(QFileInfo(path).fileName().toStdString(), *imported.refusal);
+    ShowError(QString::fromUtf8(msg::kImportRefused).arg(QString::fromStdString(refusal)));
+    return;
+  }
+  view_.ApplyChannelTable(imported.table);
+}
+
+void ChannelFiles::OnExportChannels() {
+  view_.CommitCellEdit();
+  const std::string& document = view_.document().GetPathName();
+  const QString base = document.empty() ? QString::fromUtf8(msg::kUntitled)
+                                        : QFileInfo(QString::fromStdString(document)).completeBaseName();
+  const FileChoice choice = files_.SaveFileWith(parent_, base + QLatin1String(msg::kCsvExtension), ExportFilters());
+  if (choice.path.isEmpty()) return;
+  QString path = choice.path;
+  if (QFileInfo(path).suffix().isEmpty()) path += QLatin1String(msg::kCsvExtension);
+  const std::string csv = ExportChannelCsv(view_.grid()->table(), FormOfFilter(choice.filter));
+  const FileResult result =
+      WriteFileAtomically(path.toStdString(), reinterpret_cast<const std::uint8_t*>(csv.data()), csv.size());
+  if (!result) ShowError(QString::fromStdString(result.message));
+}
+
+}  // namespace qm314

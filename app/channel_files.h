@@ -1,0 +1,34 @@
+// File › Import Channels... and Export Channels...: the channel rows to and
+// from CSV files, in the grid's own form or the common radio CSV.
+#pragma once
+
+#include <QObject>
+
+class QWidget;
+
+namespace qm314 {
+
+class CCordyView;
+class FilePrompts;
+class MessageBoxHost;
+
+class ChannelFiles : public QObject {
+  Q_OBJECT
+ public:
+  ChannelFiles(CCordyView& view, FilePrompts& files, MessageBoxHost& boxes, QWidget* parent);
+
+ public slots:
+  // Applies the rows a file gives in one step; a refused file changes nothing.
+  void OnImportChannels();
+  void OnExportChannels();
+
+ private:
+  void ShowError(const QString& text);
+
+  CCordyView& view_;
+  FilePrompts& files_;
+  MessageBoxHost& boxes_;
+  QWidget* parent_;
+};
+
+}  // namespace qm314
