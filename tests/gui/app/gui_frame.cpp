@@ -59,7 +59,8 @@ class FrameTest : public QObject {
     QCOMPARE(Texts(menus), (QStringList{"&File", "&Program", "P&ort", "&View"}));
     QCOMPARE(Texts(menus[0]->menu()->actions()),
              (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "-",
-                          "&Print...\tCtrl+P", "Print Pre&view", "P&rint Setup...", "-", "E&xit"}));
+                          "&Import Channels...", "&Export Channels...", "-", "&Print...\tCtrl+P",
+                          "Print Pre&view", "P&rint Setup...", "-", "E&xit"}));
     QCOMPARE(Texts(menus[1]->menu()->actions()),
              (QStringList{"&Read From Radio\tCtrl+R", "-", "&Write To Radio\tCtrl+W", "-",
                           "&Verify After Write"}));
@@ -72,7 +73,7 @@ class FrameTest : public QObject {
     for (QAction* a : menus[0]->menu()->actions()) {
       if (!a->isSeparator()) ids << a->data().toInt();
     }
-    QCOMPARE(ids, (QList<int>{57600, 57601, 57603, 57604, 57607, 57609, 57606, 57665}));
+    QCOMPARE(ids, (QList<int>{57600, 57601, 57603, 57604, 32780, 32781, 57607, 57609, 57606, 57665}));
     QCOMPARE(t->frame()->action(32771)->objectName(), QString("ID_PROGRAM_READ"));
     QCOMPARE(t->frame()->action(32772)->objectName(), QString("ID_PROGRAM_WRITE"));
   }
