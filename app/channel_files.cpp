@@ -1,7 +1,6 @@
 // Import and export of the channel rows through the file dialogs.
 #include "app/channel_files.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include "app/app_messages.h"
@@ -12,7 +11,6 @@
 #include "radio/channel_exchange.h"
 #include "radio/cordy_doc.h"
 #include "radio/image_file.h"
-#include "radio/messages.h"
 
 namespace qm314 {
 namespace {
@@ -39,15 +37,12 @@ void ChannelFiles::OnImportChannels() {
   const QStringList filters = ExportFilters() << QString::fromUtf8(msg::kAllFilesFilter);
   const QString path = files_.OpenFileWith(parent_, filters).path;
   if (path.isEmpty()) return;
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    ShowError(QString::fromStdString(messages::CannotOpenFile(path.toStdString(), file.errorString().toStdString())));
+  std::string content;
+  if (const FileResult read = ReadWholeFile(path.toStdString(), content); !read) {
+    ShowError(QString::fromStdString(read.message));
     return;
   }
-  const QByteArray content = file.readAll();
-  const ChannelImport imported =
-      ImportChannelCsv(std::string_view(content.constData(), static_cast<std::size_t>(content.size())),
-                       view_.grid()->table());
+  const ChannelImport imported = ImportChannelCsv(content, view_.grid()->table());
   if (!imported) {
     const std::string refusal = RefusalText(QFileInfo(path).fileName().toStdString(), *imported.refusal);
     ShowError(QString::fromUtf8(msg::kImportRefused).arg(QString::fromStdString(refusal)));

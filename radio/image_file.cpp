@@ -27,6 +27,10 @@ class FileDescriptor {
     if (fd_ >= 0) ::close(fd_);
   }
   int get() const { return fd_; }
+  void reset(int fd) {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = fd;
+  }
   // Closes now and reports the result, which for a written file is the last word.
   int close() {
     const int result = ::close(fd_);
@@ -74,39 +78,65 @@ bool WriteAll(int fd, const std::uint8_t* data, std::size_t size) {
   return true;
 }
 
-}  // namespace
-
-FileResult ReadImageFile(const std::string& path, RadioImage& image) {
-  // Only a regular file is opened.  A named pipe would wait in the open and
-  // the read until some program writes to it, a device may act on being
-  // opened (a serial line raises its modem lines), a folder holds no bytes.
-  // The name is looked at first; the open itself never waits, and what it
-  // opened is looked at again, in case the name changed in between.
+// Opens path for reading if it is a regular file.  A named pipe would wait in
+// the open and the read until some program writes to it, a device may act on
+// being opened (a serial line raises its modem lines), a folder holds no
+// bytes.  The name is looked at first; the open itself never waits, and what
+// it opened is looked at again, in case the name changed in between.
+FileResult OpenRegularFile(const std::string& path, FileDescriptor& fd) {
   struct stat info {};
   if (::stat(path.c_str(), &info) != 0)
     return FileResult::Failure(messages::CannotOpenFile(path, SystemReason(errno)));
   if (!S_ISREG(info.st_mode))
     return FileResult::Failure(messages::CannotOpenFile(path, messages::NotARegularFile(info.st_mode)));
-  FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+  fd.reset(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
   if (fd.get() < 0) return FileResult::Failure(messages::CannotOpenFile(path, SystemReason(errno)));
   if (::fstat(fd.get(), &info) != 0)
     return FileResult::Failure(messages::CannotOpenFile(path, SystemReason(errno)));
   if (!S_ISREG(info.st_mode))
     return FileResult::Failure(messages::CannotOpenFile(path, messages::NotARegularFile(info.st_mode)));
+  return FileResult::Success();
+}
 
-  RadioImage::Bytes bytes{};
+// Reads up to size bytes; the count read, or -1 with errno.
+ssize_t ReadUpTo(int fd, std::uint8_t* data, std::size_t size) {
   std::size_t got = 0;
-  while (got < bytes.size()) {
-    const ssize_t n = ::read(fd.get(), bytes.data() + got, bytes.size() - got);
+  while (got < size) {
+    const ssize_t n = ::read(fd, data + got, size - got);
     if (n < 0) {
       if (errno == EINTR) continue;
-      return FileResult::Failure(messages::CannotOpenFile(path, SystemReason(errno)));
+      return -1;
     }
     if (n == 0) break;
     got += static_cast<std::size_t>(n);
   }
-  if (got < bytes.size()) return FileResult::Failure(messages::FileTooShort(path, got));
+  return static_cast<ssize_t>(got);
+}
+
+}  // namespace
+
+FileResult ReadImageFile(const std::string& path, RadioImage& image) {
+  FileDescriptor fd(-1);
+  if (FileResult opened = OpenRegularFile(path, fd); !opened) return opened;
+  RadioImage::Bytes bytes{};
+  const ssize_t got = ReadUpTo(fd.get(), bytes.data(), bytes.size());
+  if (got < 0) return FileResult::Failure(messages::CannotOpenFile(path, SystemReason(errno)));
+  if (static_cast<std::size_t>(got) < bytes.size())
+    return FileResult::Failure(messages::FileTooShort(path, static_cast<std::size_t>(got)));
   image.bytes() = bytes;
+  return FileResult::Success();
+}
+
+FileResult ReadWholeFile(const std::string& path, std::string& content) {
+  FileDescriptor fd(-1);
+  if (FileResult opened = OpenRegularFile(path, fd); !opened) return opened;
+  std::string text;
+  std::uint8_t chunk[16384];
+  ssize_t got = 0;
+  while ((got = ReadUpTo(fd.get(), chunk, sizeof chunk)) > 0)
+    text.append(reinterpret_cast<const char*>(chunk), static_cast<std::size_t>(got));
+  if (got < 0) return FileResult::Failure(messages::CannotOpenFile(path, SystemReason(errno)));
+  content = std::move(text);
   return FileResult::Success();
 }
 

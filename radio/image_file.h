@@ -24,6 +24,9 @@ struct FileResult {
 // not a regular file (folder, named pipe, device) fails at once.
 FileResult ReadImageFile(const std::string& path, RadioImage& image);
 
+// The whole content of path, under the same rule: a regular file only.
+FileResult ReadWholeFile(const std::string& path, std::string& content);
+
 // Writes the image to a temporary file beside path and renames it over path,
 // so a failure never damages a file already there.  Only a regular file is
 // replaced: a folder, named pipe or device at path fails.

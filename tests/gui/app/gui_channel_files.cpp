@@ -1,5 +1,7 @@
 // File › Import Channels and Export Channels on the real window: a refused file
 // leaves the document as it was, an accepted one changes the rows it gives.
+#include <sys/stat.h>
+
 #include <QComboBox>
 #include <QTest>
 
@@ -38,6 +40,12 @@ class ChannelFilesTest : public QObject {
     QCOMPARE(t->boxes.shown(),
              QStringList{"bad.csv, line 3, row 2, column Duplex: \"+\" would send on another frequency than it "
                          "receives; the radio's channels need Duplex empty or off. The channels are unchanged."});
+    // A named pipe would hold the window until some program wrote to it.
+    const QString fifo = t->path("pipe.csv");
+    QCOMPARE(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+    import(fifo);
+    QCOMPARE(t->boxes.shown().size(), 2);
+    QVERIFY(t->boxes.shown().last().endsWith("it is a named pipe (FIFO), not a file."));
     QCOMPARE(t->row(1), (QStringList{"", "", "", ""}));
     QVERIFY(!t->app().document().IsModified());
 
@@ -47,7 +55,7 @@ class ChannelFilesTest : public QObject {
     import(write("plan.csv", "\xEF\xBB\xBF" + header +
                                  "1,\"Base, north\",446.093750,,0,DTCS,88.5,88.5,023,RR,NFM,12.50,S,\r\n"
                                  "16,Walk,446.0312,,0,TSQL,88.5,79.7,023,NN,NFM,12.50,,\r\n"));
-    QCOMPARE(t->boxes.shown().size(), 1);
+    QCOMPARE(t->boxes.shown().size(), 2);
     QCOMPARE(t->row(1), (QStringList{"08", "D023I", "Off", "Delete"}));
     QCOMPARE(t->row(5), (QStringList{"01", "Off", "Off", "Add"}));
     QCOMPARE(t->row(16), (QStringList{"03", "05", "Off", "Add"}));
