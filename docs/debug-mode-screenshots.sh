@@ -1,27 +1,31 @@
 #!/usr/bin/env bash
 # Takes docs/debug-mode-frequency.png and docs/debug-mode-parameter.png: the real
-# program under Xvfb (openbox for the frames), its Debug Mode dialog opened with
-# Ctrl+Shift+D, on the High Frequency page and on the Squelch Level page.
+# program under Xvfb (openbox for the frames where it is installed), its Debug
+# Mode dialog opened with Ctrl+Shift+D, on the High Frequency page and on the
+# Squelch Level page.
 # Usage: docs/debug-mode-screenshots.sh [BUILD_DIR]   (run it inside xvfb-run -a)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
 
 command -v openbox > /dev/null && { openbox & sleep 1; }
+# Without a window manager nothing activates windows: giving the focus is enough.
+activate() { xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1"; }
 "$build/app/qm314" &
 app=$!
 trap 'kill "$app" 2>/dev/null || true' EXIT
 
 frame=$(xdotool search --sync --name "Trevna QM-314 Programming Software" | head -1)
 sleep 2
-xdotool windowactivate --sync "$frame"
+activate "$frame"
 xdotool key --window "$frame" ctrl+shift+d
 dialog=$(xdotool search --sync --name "Debug Mode" | head -1)
 sleep 1
 shoot() { import -frame -window "$dialog" "$1"; }
 
-# The tree has the focus: its first item, then High Frequency.
-xdotool key --window "$dialog" Down Down
+# The tree has the focus: its first item (whether or not it is current yet),
+# then High Frequency.
+xdotool key --window "$dialog" Home Down
 sleep 0.5
 shoot docs/debug-mode-frequency.png
 

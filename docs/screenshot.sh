@@ -35,7 +35,12 @@ rm -f "$sample.csv"
 command -v openbox > /dev/null && { openbox & sleep 1; }
 "$build/app/qm314" "$sample" &
 pid=$!
-sleep 3
+frame=$(xdotool search --sync --name "Trevna QM-314 Programming Software" | head -1)
+sleep 2
+# The pointer on a bare part of the form, so the status bar shows its idle
+# hint with the full-width comma.
+xdotool mousemove --window "$frame" 120 405
+sleep 1
 import -window root /tmp/qm314-root.png
 kill "$pid"
 convert /tmp/qm314-root.png -trim +repage docs/main-window.png

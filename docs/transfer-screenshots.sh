@@ -8,6 +8,8 @@ cd "$(dirname "$0")/.."
 build=${1:-build}
 
 command -v openbox > /dev/null && { openbox & sleep 1; }
+# Without a window manager nothing activates windows: giving the focus is enough.
+activate() { xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1"; }
 exec {sim_out}< <(exec "$build/sim/qm314-sim")
 sim=$!
 IFS= read -r device <&"$sim_out"
@@ -17,7 +19,7 @@ trap 'kill "$app" "$sim" 2>/dev/null || true' EXIT
 
 frame=$(xdotool search --sync --name "Trevna QM-314 Programming Software" | head -1)
 sleep 2
-xdotool windowactivate --sync "$frame"
+activate "$frame"
 xdotool key --window "$frame" alt+p
 sleep 0.5
 xdotool key r

@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Installs every Debian package the build, the tests, the package checks and the
-# demo need.
+# demo need.  fonts-wqy-microhei is the program's own need, not only the
+# build's: it is the fallback that draws the full-width comma and colon of its
+# messages.
 set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev
-  fonts-liberation xvfb xauth xdotool imagemagick poppler-utils
+  fonts-liberation fonts-wqy-microhei xvfb xauth xdotool imagemagick poppler-utils
   clang libclang-rt-14-dev
   dpkg-dev lintian desktop-file-utils appstream man-db groff-base bsdextrautils
   locales
