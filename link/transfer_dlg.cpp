@@ -1,6 +1,7 @@
 // The progress dialog's template, its three states and its two buttons.
 #include "link/transfer_dlg.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -35,9 +36,10 @@ CTransferDlg::CTransferDlg(QWidget* pView) : QDialog(pView) {
   const auto text = [](const char* utf8) { return QString::fromUtf8(utf8); };
   m_btnStart = PlaceControl(new QPushButton(text(msg::kStartButton), this), du, kStart, "IDOK");
   m_btnStart->setDefault(true);
+  // Enter presses the focused button, so a user who tabbed to Cancel cancels.
   m_btnCancel =
       PlaceControl(new QPushButton(text(msg::kCancelButton), this), du, kCancel, "IDCANCEL");
-  m_btnCancel->setAutoDefault(false);
+  m_btnCancel->installEventFilter(this);
   m_progress = PlaceControl(new QProgressBar(this), du, kProgressBar, "IDC_PROGRESS");
   m_progress->setTextVisible(false);
   m_stProgress = PlaceControl(new QLabel(text(msg::kProgressLabel), this), du, kProgressLabel,
@@ -95,6 +97,8 @@ void CTransferDlg::OnOK() {
   // A second press cannot start a second transfer: the button is gone grey.
   if (state() != State::Ready) return;
   m_btnStart->setEnabled(false);
+  // Cancel is the one live button now; it takes the keys.
+  m_btnCancel->setFocus();
   emit RadioTransfer();
 }
 
@@ -106,6 +110,17 @@ void CTransferDlg::OnCancel() {
 }
 
 void CTransferDlg::reject() { OnCancel(); }
+
+bool CTransferDlg::eventFilter(QObject* watched, QEvent* event) {
+  // Enter held down on Start repeats on Cancel, which has the focus by then:
+  // only a fresh press stops a transfer.
+  if (watched == m_btnCancel && event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->isAutoRepeat() && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter))
+      return true;
+  }
+  return QDialog::eventFilter(watched, event);
+}
 
 void CTransferDlg::accept() { OnOK(); }
 

@@ -51,6 +51,7 @@ class CTransferDlg : public QDialog {
   // Escape and the close box come here: they act as Cancel.
   void reject() override;
   void accept() override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void OnInitDialog();

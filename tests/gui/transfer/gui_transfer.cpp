@@ -1,7 +1,9 @@
 // Reading and writing the simulated radio through the window: the grid after a
 // read, the radio's memory after a write, the dialog's states, Cancel before
 // and during a transfer, and closing the window while one runs.
+#include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QTest>
 #include <QTimer>
@@ -140,6 +142,45 @@ class TransferTest : public QObject {
     QTest::qWait(200);
     QCOMPARE(rig.log(), QStringList());
     QVERIFY(rig.portIsFree());
+  }
+
+  void theFocusedButtonTakesEnterAndSpace() {
+    TransferRig rig;
+    QVERIFY(rig.app().activate());
+    CTransferDlg* dlg = rig.dialog();
+    const auto press = [dlg](Qt::Key key) { QTest::keyClick(dlg->focusWidget(), key); };
+    // Ready: a user who tabbed to Cancel closes the dialog; nothing reaches the radio.
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+      rig.command(kWrite);
+      QVERIFY(QTest::qWaitForWindowActive(dlg));
+      QCOMPARE(dlg->focusWidget(), rig.button("IDOK"));
+      press(Qt::Key_Tab);
+      QCOMPARE(dlg->focusWidget(), rig.button("IDCANCEL"));
+      press(key);
+      QCOMPARE(dlg->state(), CTransferDlg::State::Closed);
+    }
+    QTest::qWait(200);
+    QCOMPARE(rig.log(), QStringList());
+
+    // On Start the key starts; Cancel then has the focus and stops the transfer,
+    // but not for an Enter held down since Start.
+    const QList<QPair<Qt::Key, Qt::Key>> startThenStop = {
+        {Qt::Key_Return, Qt::Key_Return}, {Qt::Key_Space, Qt::Key_Space}, {Qt::Key_Enter, Qt::Key_Escape}};
+    for (const auto& [start, stop] : startThenStop) {
+      rig.command(kRead);
+      QVERIFY(QTest::qWaitForWindowActive(dlg));
+      press(start);
+      QCOMPARE(dlg->state(), CTransferDlg::State::Running);
+      QCOMPARE(dlg->focusWidget(), rig.button("IDCANCEL"));
+      QKeyEvent held(QEvent::KeyPress, start, Qt::NoModifier, QString(), true);
+      QApplication::sendEvent(dlg->focusWidget(), &held);
+      QVERIFY(QTest::qWaitFor([&] { return dlg->progressPos() >= 1; }, 15000));
+      press(stop);
+      QVERIFY(rig.waitClosed(10));
+      QVERIFY(dlg->progressPos() < 123);
+      QVERIFY(rig.portIsFree());
+    }
+    QCOMPARE(rig.app().boxes.shown(), QStringList());
   }
 
   void commandWhileReadyChangesDirectionAndTitleTogether() {
