@@ -86,6 +86,8 @@ void CCordyView::ShapeGridOnce() {
   for (QComboBox* editor : {m_cbChannel, m_cbTone, m_cbBclo, m_cbScan}) {
     editor->installEventFilter(this);
     editor->view()->installEventFilter(this);
+    // A click or key on an item is a choice, even of the item already shown.
+    connect(editor, &QComboBox::activated, this, [this] { m_bUserChose = true; });
   }
 
   for (long col = 0; col < cols; ++col) m_Grid->SetColAlignment(col, CMSFlexGrid::kAlignCenterCenter);
@@ -197,13 +199,16 @@ void CCordyView::CommitCellEdit() {
   if (!editor || editor->isHidden()) return;
   const int row = static_cast<int>(m_Grid->GetRow());
   const int col = static_cast<int>(m_Grid->GetCol());
-  if (editor->currentIndex() != m_nLoadedChoice) {
+  // Only an editor the user chose nothing in leaves the cell as it was: its
+  // preloaded item may stand for no text the cell holds.
+  if (m_bUserChose || editor->currentIndex() != m_nLoadedChoice) {
     ChannelTable table = m_Grid->table();
     if (CommitChoice(table, row, col, editor->currentText().toStdString())) {
       m_Grid->setTable(table);
       MarkModified();
     }
     m_nLoadedChoice = editor->currentIndex();
+    m_bUserChose = false;
   }
   const bool hadFocus = editor->hasFocus();
   editor->hide();
@@ -216,6 +221,7 @@ void CCordyView::OnGridEnterCell() {
   const TextList* items = EditorItems(editor);
   if (!items) return;
   m_nLoadedChoice = PreloadIndex(*items, m_Grid->GetText().toStdString());
+  m_bUserChose = false;
   editor->setCurrentIndex(m_nLoadedChoice);
 }
 
@@ -241,6 +247,8 @@ bool CCordyView::eventFilter(QObject* watched, QEvent* event) {
       // In the dropped list Enter first picks the item, so the commit waits
       // until the list has handed its choice to the box.
       if (qobject_cast<QComboBox*>(watched)) {
+        // Enter confirms the item the box shows.
+        m_bUserChose = true;
         // Consumed here: passed on, the grid would take it for a key typed
         // on the cell and open the editor again.
         CommitCellEdit();

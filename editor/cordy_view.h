@@ -142,6 +142,8 @@ class CCordyView : public QWidget {
   // The choice the current cell's editor had when it was loaded for the
   // cell: committing it unchanged leaves the cell as it was.
   int m_nLoadedChoice = 0;
+  // Set when the user picks an item of the open editor, the loaded one included.
+  bool m_bUserChose = false;
   DebugModeOpener m_debugModeOpener;
   StatusHints* m_pHints = nullptr;
 

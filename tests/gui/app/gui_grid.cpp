@@ -171,21 +171,40 @@ class GridTest : public QObject {
     QVERIFY(!t->app().document().IsModified());
   }
 
-  void untouchedEditorLeavesAToneNoListHolds() {
+  void aToneNoListHoldsStaysUntilTheUserPicksAnItem() {
     makeChannel(1, 1);
-    t->grid()->SetTextMatrix(1, 2, "25.0");
-    t->click(1, 2);
     QComboBox* tone = editor("m_cbTone");
-    QVERIFY(tone->isVisible());
-    QCOMPARE(tone->currentText(), QString("Off"));
+    const auto openOnOddTone = [&] {
+      t->click(2, 1);
+      t->grid()->SetTextMatrix(1, 2, "25.0");
+      t->click(1, 2);
+      QVERIFY(tone->isVisible());
+      QCOMPARE(tone->currentText(), QString("Off"));
+    };
+    openOnOddTone();
     t->click(2, 2);
     QCOMPARE(t->cell(1, 2), QString("25.0"));
-    // Choosing "Off" on purpose still writes it.
-    t->click(1, 2);
+    // "Off" chosen on purpose is written: by the arrow keys...
+    openOnOddTone();
     QTest::keyClick(tone, Qt::Key_Down);
     QTest::keyClick(tone, Qt::Key_Up);
     t->click(2, 1);
-    QCOMPARE(t->cell(1, 2), QString("25.0"));
+    QCOMPARE(t->cell(1, 2), QString("Off"));
+    // ...by Enter on the preloaded item...
+    openOnOddTone();
+    QTest::keyClick(tone, Qt::Key_Return);
+    QCOMPARE(t->cell(1, 2), QString("Off"));
+    // ...or by a click on it in the dropped list.
+    openOnOddTone();
+    tone->showPopup();
+    QAbstractItemView* list = tone->view();
+    QTRY_VERIFY(list->isVisible());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualRect(list->model()->index(0, 0)).center());
+    QTRY_VERIFY(!list->isVisible());
+    t->click(2, 1);
+    QCOMPARE(t->cell(1, 2), QString("Off"));
+
     t->click(1, 2);
     keys(tone, Qt::Key_Down, 39);
     QTest::keyClick(tone, Qt::Key_Return);
