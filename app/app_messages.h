@@ -3,12 +3,13 @@
 
 namespace qm314::msg {
 
-// Caption of the main window, whatever document is open.
+// Caption of the main window, after the document's name.
 inline constexpr const char* kFrameCaption = "Trevna QM-314 Programming Software";
 inline constexpr const char* kSettingsKey = "Local AppWizard-Generated Applications";
 inline constexpr const char* kFileFilter = "Channel Data (*.int)";
 inline constexpr const char* kFileExtension = ".int";
-inline constexpr const char* kUntitled = "Untitled";
+// The name of a document that has no file: a new one, or what the radio gave.
+inline constexpr const char* kNewDocumentName = "Write Data";
 // Import Channels and Export Channels offer both forms; export writes the form of the filter chosen.
 inline constexpr const char* kGridCsvFilter = "Channel Rows (*.csv)";
 inline constexpr const char* kRadioCsvFilter = "Common Radio CSV (*.csv)";
@@ -17,8 +18,12 @@ inline constexpr const char* kCsvExtension = ".csv";
 // %1: the file, the line, the column and why.
 inline constexpr const char* kImportRefused = "%1. The channels are unchanged.";
 inline constexpr const char* kReady = "Ready";
-// %1: the document's file name, or "Untitled".
+// %1: the document's file name, or "Write Data".
 inline constexpr const char* kSaveChanges = "Save changes to %1?";
+// %1: that the file does not look like channel data.
+inline constexpr const char* kOpenAnyway = "%1 Open it anyway?";
+// Closing the window while a write to the radio runs.
+inline constexpr const char* kStopWriteAndExit = "A write to the radio is running. Stop it and exit?";
 // %1: the argument that is not understood.
 inline constexpr const char* kBadArgument = "Unknown command-line argument: %1";
 

@@ -54,7 +54,7 @@ void ChannelFiles::OnImportChannels() {
 void ChannelFiles::OnExportChannels() {
   view_.CommitCellEdit();
   const std::string& document = view_.document().GetPathName();
-  const QString base = document.empty() ? QString::fromUtf8(msg::kUntitled)
+  const QString base = document.empty() ? QString::fromUtf8(msg::kNewDocumentName)
                                         : QFileInfo(QString::fromStdString(document)).completeBaseName();
   const FileChoice choice = files_.SaveFileWith(parent_, base + QLatin1String(msg::kCsvExtension), ExportFilters());
   if (choice.path.isEmpty()) return;

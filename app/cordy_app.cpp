@@ -63,6 +63,7 @@ bool CCordyApp::InitInstance(const QStringList& arguments) {
   m_bGridInitialised = false;
 
   frame_ = std::make_unique<CMainFrame>();
+  m_doc.SetChangeListener([this] { frame_->ShowDocument(DocumentTitle(), m_doc.IsModified()); });
   view_ = new CCordyView({m_doc, *boxes_, m_bGridInitialised});
   frame_->SetView(view_);
   view_->setDebugModeOpener([this](const QString& band, const QString& portName) {
@@ -108,6 +109,7 @@ void CCordyApp::ConnectCommands() {
           &ChannelFiles::OnImportChannels);
   connect(frame->action(kFileExportChannels), &QAction::triggered, channelFiles_,
           &ChannelFiles::OnExportChannels);
+  connect(frame->action(kProgramRead), &QAction::triggered, this, &CCordyApp::OnReadFromRadio);
   connect(frame->action(kFilePrint), &QAction::triggered, printing_, &ReportPrinting::OnFilePrint);
   connect(frame->action(kFilePrintPreview), &QAction::triggered, printing_,
           &ReportPrinting::OnFilePrintPreview);
@@ -129,7 +131,7 @@ void CCordyApp::ConnectCommands() {
 
 QString CCordyApp::DocumentTitle() const {
   const std::string& path = m_doc.GetPathName();
-  if (path.empty()) return QString::fromUtf8(msg::kUntitled);
+  if (path.empty()) return QString::fromUtf8(msg::kNewDocumentName);
   return QFileInfo(QString::fromStdString(path)).fileName();
 }
 
@@ -149,6 +151,11 @@ void CCordyApp::OnFileNew() {
   if (!SaveModified()) return;
   m_doc.OnNewDocument();
   view_->OnInitialUpdate();
+}
+
+void CCordyApp::OnReadFromRadio() {
+  // What the radio holds replaces the document, as a new one would.
+  if (SaveModified()) view_->OnReadFromRadio();
 }
 
 void CCordyApp::OnFileOpen() {

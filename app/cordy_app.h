@@ -1,6 +1,7 @@
 // CCordyApp: the application object.  It owns the tone table, the
 // grid-initialised flag, the one document, frame and view, the settings
-// store, and the file commands New, Open, Save and Save As.
+// store, the file commands New, Open, Save and Save As, and the save
+// question before anything replaces a modified document.
 #pragma once
 
 #include <QObject>
@@ -54,10 +55,13 @@ class CCordyApp : public QObject {
 
   void OnFileNew();
   void OnFileOpen();
+  // Opens path, asking first when it does not look like channel data.
   bool OpenDocumentFile(const QString& path);
   bool OnFileSave();
   bool OnFileSaveAs();
   void OnAppAbout();
+  // Program › Read From Radio: the save question, then the progress dialog.
+  void OnReadFromRadio();
   // Asks whether to save a modified document: false when the user cancels
   // or the save fails.
   bool SaveModified();

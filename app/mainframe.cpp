@@ -17,6 +17,7 @@
 #include "app/command_ids.h"
 #include "app/icons.h"
 #include "editor/cordy_view.h"
+#include "editor/message_box.h"
 
 namespace qm314 {
 namespace {
@@ -219,7 +220,8 @@ void CMainFrame::SetView(CCordyView* view) {
     connect(action(id), &QAction::triggered, this, &CMainFrame::OnUpdatePortMenu);
   }
   connect(action(kDebugOnLine), &QAction::triggered, view, &CCordyView::OnDebugOnLine);
-  connect(action(kProgramRead), &QAction::triggered, view, &CCordyView::OnReadFromRadio);
+  // Read From Radio goes through the application, which first asks to save a
+  // modified document.
   connect(action(kProgramWrite), &QAction::triggered, view, &CCordyView::OnWriteToRadio);
   connect(view, &CCordyView::TransferRunningChanged, this, &CMainFrame::OnTransferRunningChanged);
   OnUpdatePortMenu();
@@ -233,6 +235,13 @@ void CMainFrame::OnTransferRunningChanged(bool running) {
     closeAfterTransfer_ = false;
     QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
   }
+}
+
+void CMainFrame::ShowDocument(QString name, bool modified) {
+  // "[*]" is where the modified mark goes; a file name holding it shows it as it is.
+  name.replace(QLatin1String("[*]"), QLatin1String("[*][*]"));
+  setWindowTitle(QStringLiteral("%1[*] - %2").arg(name, QString::fromUtf8(msg::kFrameCaption)));
+  setWindowModified(modified);
 }
 
 void CMainFrame::OnUpdatePortMenu() {
@@ -260,9 +269,21 @@ void CMainFrame::showEvent(QShowEvent* event) {
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
   // A transfer holds the port: it is cancelled, and the window closes once
-  // the port is closed again.
+  // the port is closed again.  A write stopped half-way leaves the radio's
+  // settings mixed, so that one is only stopped if the user says so.
   if (view_ && view_->IsTransferRunning()) {
     event->ignore();
+    if (closeAfterTransfer_) return;
+    if (view_->IsWriteRunning() &&
+        view_->boxes().Show(this, QString::fromUtf8(msg::kStopWriteAndExit), BoxButtons::YesNo,
+                            BoxIcon::Question) != BoxAnswer::Yes) {
+      return;
+    }
+    if (!view_->IsTransferRunning()) {
+      // It ended while the question was open.
+      QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+      return;
+    }
     closeAfterTransfer_ = true;
     view_->CancelTransfer();
     return;

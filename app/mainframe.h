@@ -1,6 +1,7 @@
 // CMainFrame: the main window with the File, Program, Port and View menus, the
 // toolbar, and the status bar with its message pane and CAP, NUM and SCRL.
-// Its caption never names the document; it centres itself when shown.
+// Its caption names the document and marks it when modified; it centres
+// itself when shown.
 #pragma once
 
 #include <QMainWindow>
@@ -29,6 +30,9 @@ class CMainFrame : public QMainWindow {
   void setCloseGuard(std::function<bool()> guard) { closeGuard_ = std::move(guard); }
   // A file dropped on the window.
   void setDropHandler(std::function<void(const QString&)> handler) { dropHandler_ = std::move(handler); }
+
+  // "name[*] - caption", the mark showing while the document is modified.
+  void ShowDocument(QString name, bool modified);
 
   // Puts the check mark on the Port item naming the view's port.
   void OnUpdatePortMenu();

@@ -8,6 +8,7 @@
 #include "cli/transfer_console.h"
 #include "link/messages.h"
 #include "link/posix_serial_port.h"
+#include "link/write_verify.h"
 
 namespace qm314::cli {
 namespace {
@@ -62,6 +63,9 @@ int RunRadioTransfer(Invocation& invocation, TransferDirection direction, const 
   console.finish();
   if (outcome == TransferOutcome::Cancelled) {
     invocation.err << messages::kProgram << ": " << messages::kTransferCancelled << '\n';
+  }
+  if (direction == TransferDirection::Write && outcome != TransferOutcome::Completed) {
+    invocation.err << messages::kProgram << ": " << UnfinishedWriteReport(transfer.blocksWritten()) << '\n';
   }
   return outcome == TransferOutcome::Completed ? kExitSuccess : kExitRadioFailed;
 }

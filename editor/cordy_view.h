@@ -72,6 +72,7 @@ class CCordyView : public QWidget {
   // real time unless a test says otherwise.
   void SetTransferLine(PortOpener opener, std::shared_ptr<Pacer> pacer);
   bool IsTransferRunning() const { return m_bTransferRunning; }
+  bool IsWriteRunning() const { return m_bTransferRunning && m_bWriteToRadio; }
   // Whether a completed write is read back and compared with what was sent.
   void SetVerifyAfterWrite(bool verify) { m_bVerifyAfterWrite = verify; }
   bool VerifyAfterWrite() const { return m_bVerifyAfterWrite; }

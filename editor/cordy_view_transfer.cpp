@@ -122,12 +122,15 @@ void CCordyView::OnTransferEnded(const TransferResult& result) {
   m_pTransferDlg->DestroyWindow();
   // Only a read that brought every block replaces what the form shows.
   if (result.direction == TransferDirection::Read && result.outcome == TransferOutcome::Completed) {
-    context_.document.image() = result.image;
+    context_.document.OnRadioImage(result.image);
     DecodeImage();
-    context_.document.SetModifiedFlag(false);
   }
-  // The outcome of a read-back is told before the commands come back, so a
+  // The outcome of a write is told before the commands come back, so a
   // close waiting for the transfer's end comes after the box.
+  if (result.direction == TransferDirection::Write && result.outcome != TransferOutcome::Completed) {
+    context_.boxes.Show(this, QString::fromStdString(UnfinishedWriteReport(result.blocksWritten)),
+                        BoxButtons::Ok, BoxIcon::Warning);
+  }
   ReportVerify(result);
   SetTransferRunning(false);
 }

@@ -18,6 +18,15 @@ QMessageBox::Icon ToQt(BoxIcon icon) {
   return QMessageBox::NoIcon;
 }
 
+// What a box closed without a choice answers.
+BoxAnswer SafeAnswer(BoxButtons buttons) {
+  switch (buttons) {
+    case BoxButtons::Ok: return BoxAnswer::Ok;
+    case BoxButtons::YesNo: return BoxAnswer::No;
+    default: return BoxAnswer::Cancel;
+  }
+}
+
 }  // namespace
 
 MessageAnswer AskRadioQuestion(MessageBoxHost& boxes, QWidget* parent, const QString& text,
@@ -45,6 +54,11 @@ BoxAnswer ModalMessageBoxes::Show(QWidget* parent, const QString& text, BoxButto
       box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);
       box.setDefaultButton(QMessageBox::Retry);
       break;
+    case BoxButtons::YesNo:
+      // Both questions of this kind risk something on Yes.
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+      box.setDefaultButton(QMessageBox::No);
+      break;
     case BoxButtons::YesNoCancel:
       box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
       box.setDefaultButton(QMessageBox::Yes);
@@ -55,7 +69,7 @@ BoxAnswer ModalMessageBoxes::Show(QWidget* parent, const QString& text, BoxButto
     case QMessageBox::Yes: return BoxAnswer::Yes;
     case QMessageBox::No: return BoxAnswer::No;
     case QMessageBox::Cancel: return BoxAnswer::Cancel;
-    default: return buttons == BoxButtons::Ok ? BoxAnswer::Ok : BoxAnswer::Cancel;
+    default: return SafeAnswer(buttons);
   }
 }
 
@@ -70,7 +84,7 @@ BoxAnswer ScriptedMessageBoxes::Show(QWidget*, const QString& text, BoxButtons b
     answers_.pop_front();
     return answer;
   }
-  return buttons == BoxButtons::Ok ? BoxAnswer::Ok : BoxAnswer::Cancel;
+  return SafeAnswer(buttons);
 }
 
 }  // namespace qm314

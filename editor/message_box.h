@@ -13,7 +13,7 @@ class QWidget;
 
 namespace qm314 {
 
-enum class BoxButtons { Ok, RetryCancel, YesNoCancel };
+enum class BoxButtons { Ok, RetryCancel, YesNo, YesNoCancel };
 enum class BoxIcon { Information, Warning, Error, Question };
 enum class BoxAnswer { Ok, Retry, Cancel, Yes, No };
 
@@ -38,8 +38,8 @@ class ModalMessageBoxes : public MessageBoxHost {
 };
 
 // Answers from a queue set up in advance; with the queue empty it gives the
-// box's default answer (OK, Retry or Yes would be unsafe, so Cancel for the
-// two-choice boxes).  Keeps every text it was shown.
+// box's safe answer (OK, Retry or Yes would be unsafe, so No for Yes/No and
+// Cancel for the other boxes with a choice).  Keeps every text it was shown.
 class ScriptedMessageBoxes : public MessageBoxHost {
  public:
   void Answer(BoxAnswer answer) { answers_.push_back(answer); }

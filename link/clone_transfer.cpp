@@ -19,6 +19,7 @@ CloneTransfer::CloneTransfer(PortOpener opener, Pacer& pacer, TransferObserver& 
 
 TransferOutcome CloneTransfer::run(TransferDirection direction, const std::string& portName,
                                    RadioImage& image) {
+  blocksWritten_ = 0;
   OpenedPort opened = OpenConnection(opener_, portName, kCloneTimeouts);
   openDevice_ = opened.device;
   if (!opened.port) {
@@ -126,9 +127,12 @@ CloneTransfer::Ending CloneTransfer::writeBlocks(const RadioImage& image) {
       observer_.showMessage(msg::kErrorHappened, MessageButtons::Ok);
       return {TransferOutcome::Failed, true};
     }
+    ++blocksWritten_;
     progressStep(kWriteProgressLimit);
+    // Once the radio holds the last block the write is done, whatever Cancel says.
+    const bool done = blocksWritten_ == kWriteBlocks;
     for (int step = 0; step < 201; ++step) {
-      if (observer_.cancelRequested()) return {TransferOutcome::Cancelled, false};
+      if (!done && observer_.cancelRequested()) return {TransferOutcome::Cancelled, false};
       observer_.pumpStep();
     }
     pacer_.pause(2);

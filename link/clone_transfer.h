@@ -33,6 +33,10 @@ class CloneTransfer {
   TransferOutcome run(TransferDirection direction, const std::string& portName,
                       RadioImage& image);
 
+  // Blocks of the last write the radio acknowledged: all 123 after a
+  // completed write, fewer when it stopped.
+  int blocksWritten() const { return blocksWritten_; }
+
   // errno of the last failed open, for diagnostics.
   int openError() const { return openError_; }
   const std::string& openDevice() const { return openDevice_; }
@@ -68,6 +72,7 @@ class CloneTransfer {
   SerialPort* port_ = nullptr;
   std::array<std::uint8_t, 20> receive_{};
   int progress_ = 0;
+  int blocksWritten_ = 0;
 };
 
 }  // namespace qm314

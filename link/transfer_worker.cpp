@@ -13,6 +13,7 @@ void TransferWorker::Run(TransferJob job) {
   result.direction = job.direction;
   result.outcome = transfer.run(job.direction, job.portName, job.image);
   result.image = job.image;
+  result.blocksWritten = transfer.blocksWritten();
   if (job.verify && job.direction == TransferDirection::Write &&
       result.outcome == TransferOutcome::Completed) {
     emit VerifyStarted();

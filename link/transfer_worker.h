@@ -44,6 +44,7 @@ struct TransferResult {
   TransferDirection direction = TransferDirection::Read;
   TransferOutcome outcome = TransferOutcome::Failed;
   RadioImage image;  // the radio's memory after a completed read
+  int blocksWritten = 0;  // of a write: the blocks the radio took
   VerifyOutcome verify = VerifyOutcome::NotRun;
   std::vector<BlockMismatch> mismatches;  // written blocks the radio does not hold
 };

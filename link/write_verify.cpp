@@ -1,4 +1,5 @@
-// Block-by-block comparison of a write with what the radio holds afterwards.
+// How far a stopped write got, and the block-by-block comparison of a
+// completed write with what the radio holds afterwards.
 #include "link/write_verify.h"
 
 #include <cstdio>
@@ -16,6 +17,14 @@ std::string Address(unsigned address) {
 }
 
 }  // namespace
+
+std::string UnfinishedWriteReport(int blocksWritten) {
+  const std::string total = std::to_string(clone::kWriteBlocks);
+  const std::string stopped = "The write to the radio did not complete: the radio took ";
+  if (blocksWritten == 0) return stopped + "none of the " + total + " blocks, so its settings are as they were.";
+  return stopped + std::to_string(blocksWritten) + " of the " + total +
+         " blocks, so its settings are now a mix of old and new. Writing to the radio again completes them.";
+}
 
 std::vector<BlockMismatch> CompareWrittenBlocks(const RadioImage& sent, const RadioImage& readBack) {
   std::vector<BlockMismatch> mismatches;

@@ -1,5 +1,6 @@
-// Proof of a write: the blocks the radio holds after a write, read back and
-// compared with the blocks that were sent (offsets 0x000-0x3D7).
+// What a write left in the radio: for a write that stopped, how far it got;
+// for a completed one, the proof: the blocks read back and compared with the
+// blocks that were sent (offsets 0x000-0x3D7).
 #pragma once
 
 #include <array>
@@ -26,6 +27,10 @@ std::vector<BlockMismatch> CompareWrittenBlocks(const RadioImage& sent, const Ra
 // What the user is told: that the radio holds every written byte, or which
 // blocks differ, one line each, with the bytes sent and the bytes found.
 std::string VerifyReport(const std::vector<BlockMismatch>& mismatches);
+
+// What the user is told after a write that did not complete, by how many
+// blocks the radio took before it stopped.
+std::string UnfinishedWriteReport(int blocksWritten);
 
 // The read-back after the write did not complete, so nothing is proven.
 inline constexpr const char* kVerifyReadFailed =

@@ -9,28 +9,42 @@ CCordyDoc::CCordyDoc() { WriteDefaultImage(m_image); }
 
 bool CCordyDoc::OnNewDocument() {
   WriteDefaultImage(m_image);
-  m_strPathName.clear();
-  m_bModified = false;
+  SetPathAndModified({}, false);
   return true;
 }
 
 FileResult CCordyDoc::OnOpenDocument(const std::string& path) {
-  FileResult result = ReadImageFile(path, m_image);
-  if (result) {
-    m_strPathName = path;
-    m_bModified = false;
-  }
+  RadioImage image;
+  FileResult result = ReadImageFile(path, image);
+  if (result) OnOpenImage(path, image);
   return result;
+}
+
+void CCordyDoc::OnOpenImage(const std::string& path, const RadioImage& image) {
+  m_image = image;
+  SetPathAndModified(path, false);
+}
+
+void CCordyDoc::OnRadioImage(const RadioImage& image) {
+  m_image = image;
+  SetPathAndModified({}, false);
 }
 
 FileResult CCordyDoc::OnSaveDocument(const std::string& path, const EncodeHook& encode) {
   if (encode) encode(m_image);
   FileResult result = WriteImageFile(path, m_image);
-  if (result) {
-    m_strPathName = path;
-    m_bModified = false;
-  }
+  if (result) SetPathAndModified(path, false);
   return result;
+}
+
+void CCordyDoc::SetModifiedFlag(bool modified) {
+  if (modified != m_bModified) SetPathAndModified(m_strPathName, modified);
+}
+
+void CCordyDoc::SetPathAndModified(const std::string& path, bool modified) {
+  m_strPathName = path;
+  m_bModified = modified;
+  if (m_changeListener) m_changeListener();
 }
 
 }  // namespace qm314

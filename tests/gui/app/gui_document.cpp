@@ -68,7 +68,7 @@ class DocumentTest : public QObject {
     t->boxes.Answer(BoxAnswer::No);
     t->files.Answer(writeSample());
     t->frame()->action(57601)->trigger();
-    QCOMPARE(t->boxes.shown(), QStringList{"Save changes to Untitled?"});
+    QCOMPARE(t->boxes.shown(), QStringList{"Save changes to Write Data?"});
     QVERIFY(t->box("m_cbChannel")->isHidden());
     QCOMPARE(t->row(5), (QStringList{"", "", "", ""}));
   }

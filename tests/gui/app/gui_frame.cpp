@@ -2,6 +2,7 @@
 // the save question before New, Open and Exit, the command line and drops.
 #include <QComboBox>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
@@ -11,10 +12,12 @@
 #include <QTest>
 #include <QToolBar>
 #include <QUrl>
+#include <QWindow>
 
 #include "app/aboutdlg.h"
 #include "app/command_ids.h"
 #include "app_fixture.h"
+#include "link/transfer_dlg.h"
 
 using namespace qm314;
 using namespace qm314::testing;
@@ -197,22 +200,57 @@ class FrameTest : public QObject {
     QCOMPARE(opened, (QStringList{"PMR 446 BAND", "COM3"}));
   }
 
-  void captionNeverNamesTheDocument() {
-    const QString caption("Trevna QM-314 Programming Software");
-    QCOMPARE(t->frame()->windowTitle(), caption);
-    t->files.Answer(t->path("named.int"));
+  void captionNamesTheDocumentAndMarksItModified() {
+    // What the window shows, and the title that puts the mark at "[*]".
+    const auto shown = [this] { return t->frame()->windowHandle()->title(); };
+    QVERIFY(t->activate());
+    QCOMPARE(t->frame()->windowTitle(), QString("Write Data[*] - Trevna QM-314 Programming Software"));
+    QCOMPARE(shown(), QString("Write Data - Trevna QM-314 Programming Software"));
+    editTot();
+    QCOMPARE(shown(), QString("Write Data* - Trevna QM-314 Programming Software"));
+    t->files.Answer(t->path("groupA.int"));
     trigger(57604);
-    QCOMPARE(t->frame()->windowTitle(), caption);
-    t->files.Answer(t->path("named.int"));
+    QCOMPARE(shown(), QString("groupA.int - Trevna QM-314 Programming Software"));
+    editTot();
+    QCOMPARE(shown(), QString("groupA.int* - Trevna QM-314 Programming Software"));
+    t->boxes.Answer(BoxAnswer::No);
+    trigger(57600);
+    QCOMPARE(shown(), QString("Write Data - Trevna QM-314 Programming Software"));
+    t->files.Answer(t->path("groupA.int"));
     trigger(57601);
-    QCOMPARE(t->frame()->windowTitle(), caption);
+    QCOMPARE(shown(), QString("groupA.int - Trevna QM-314 Programming Software"));
+  }
+
+  void readFromRadioAsksToSaveAModifiedDocumentFirst() {
+    CTransferDlg* dlg = t->view()->transferDialog();
+    editTot();
+    t->boxes.Answer(BoxAnswer::Cancel);
+    trigger(32771);
+    QCOMPARE(t->boxes.shown(), QStringList{"Save changes to Write Data?"});
+    QCOMPARE(dlg->state(), CTransferDlg::State::Closed);
+
+    const QString saved = t->path("before-read.int");
+    t->boxes.Answer(BoxAnswer::Yes);
+    t->files.Answer(saved);
+    trigger(32771);
+    QCOMPARE(ReadFile(saved).mid(60 * 16, 4), QByteArray::fromHex("FB040307"));
+    QCOMPARE(dlg->state(), CTransferDlg::State::Ready);
+    QCOMPARE(dlg->windowTitle(), QString("Reading Data Progress"));
+    dlg->OnCancel();
+
+    editTot();
+    t->boxes.Answer(BoxAnswer::No);
+    trigger(32771);
+    QCOMPARE(dlg->state(), CTransferDlg::State::Ready);
+    QCOMPARE(t->boxes.shown().size(), 3);
+    dlg->OnCancel();
   }
 
   void newAsksToSaveAModifiedDocument() {
     editTot();
     t->boxes.Answer(BoxAnswer::Cancel);
     trigger(57600);
-    QCOMPARE(t->boxes.shown(), QStringList{"Save changes to Untitled?"});
+    QCOMPARE(t->boxes.shown(), QStringList{"Save changes to Write Data?"});
     QCOMPARE(tot(), QString("210s"));
     QVERIFY(t->app().document().IsModified());
 

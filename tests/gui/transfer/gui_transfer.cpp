@@ -37,6 +37,11 @@ class TransferTest : public QObject {
     TransferRig rig({"--image", radio.toStdString()});
     AppUnderTest& t = rig.app();
     QVERIFY(t.activate());
+    const QString groupA = t.path("groupA.int");
+    const QByteArray groupABytes = ImageBytes({{60, QByteArray::fromHex("FB04030AFFFFFFFFFFFFFFFFFFFFFFFF")}});
+    QVERIFY(WriteFile(groupA, groupABytes));
+    t.files.Answer(groupA);
+    t.frame()->action(57601)->trigger();
 
     rig.command(kRead);
     CTransferDlg* dlg = rig.dialog();
@@ -88,6 +93,15 @@ class TransferTest : public QObject {
     QVERIFY(t.frame()->action(kWrite)->isEnabled());
     QCOMPARE(rig.logCount("read 0x"), 128);
     QVERIFY(rig.portIsFree());
+
+    // What the radio gave is no file's: Save asks where to save it.
+    QCOMPARE(t.frame()->windowTitle(), QString("Write Data[*] - Trevna QM-314 Programming Software"));
+    const QString fromRadio = t.path("from-radio.int");
+    t.files.Answer(fromRadio);
+    t.frame()->action(57603)->trigger();
+    QCOMPARE(ReadFile(fromRadio).size(), 1024);
+    QCOMPARE(ReadFile(groupA), groupABytes);
+    QCOMPARE(t.frame()->windowTitle(), QString("from-radio.int[*] - Trevna QM-314 Programming Software"));
   }
 
   void writeSendsTheEncodedGridAndOnlyTheWriteRange() {
@@ -229,6 +243,42 @@ class TransferTest : public QObject {
     rig.clickStart();
     QVERIFY(rig.waitClosed(30));
     QCOMPARE(row(t, 1), (QStringList{"02", "01", "Carrier", "Add"}));
+  }
+
+  void anUnfinishedWriteIsToldAndClosingDuringOneAsksFirst() {
+    TransferRig rig;
+    AppUnderTest& t = rig.app();
+    int blocksBefore = 0;
+    const auto unfinished = [&] {
+      return QString("The write to the radio did not complete: the radio took %1 of the 123 blocks, so its "
+                     "settings are now a mix of old and new. Writing to the radio again completes them.")
+          .arg(rig.logCount("write 0x") - blocksBefore);
+    };
+    const auto startWrite = [&] {
+      blocksBefore = rig.logCount("write 0x");
+      rig.command(kWrite);
+      rig.clickStart();
+      return QTest::qWaitFor([&] { return rig.dialog()->progressPos() >= 3; }, 15000);
+    };
+    QVERIFY(startWrite());
+    rig.clickCancel();
+    QVERIFY(rig.waitClosed(10));
+    QCOMPARE(t.boxes.shown(), QStringList{unfinished()});
+
+    // Closing asks first; No lets the write go on, Yes stops it, then the window closes.
+    t.boxes.clear();
+    QVERIFY(startWrite());
+    const QString question("A write to the radio is running. Stop it and exit?");
+    t.boxes.Answer(BoxAnswer::No);
+    QVERIFY(!t.frame()->close());
+    QCOMPARE(t.boxes.shown(), QStringList{question});
+    QCOMPARE(rig.dialog()->state(), CTransferDlg::State::Running);
+    t.boxes.Answer(BoxAnswer::Yes);
+    t.frame()->action(57665)->trigger();
+    QVERIFY(rig.waitClosed(10));
+    QTRY_VERIFY(!t.frame()->isVisible());
+    QCOMPARE(t.boxes.shown(), (QStringList{question, question, unfinished()}));
+    QVERIFY(rig.portIsFree());
   }
 
   void closingTheWindowDuringATransferCancelsItFirst() {

@@ -66,6 +66,15 @@ TEST(CloneCancel, BetweenWrittenBlocksStopsAfterTheCurrentBlock) {
   ExpectCleanEnd(probe, bench.write());
   EXPECT_EQ(bench.line.lastWrite(), "write " + HexBytes(bench.image.data() + 24, 8));
   EXPECT_NE(bench.observer.progress.back(), 123);
+  EXPECT_EQ(bench.transfer.blocksWritten(), 4);
+}
+
+TEST(CloneCancel, TooLateOnceTheRadioHasTheLastBlock) {
+  TransferBench bench;
+  bench.observer.cancelWhen = [&] { return bench.transfer.blocksWritten() == 123; };
+  EXPECT_EQ(bench.write(), TransferOutcome::Completed);
+  EXPECT_EQ(bench.observer.progress.back(), 123);
+  EXPECT_TRUE(bench.observer.messages.empty());
 }
 
 TEST(CloneCancel, BetweenReadBlocksLeavesTheCallersImageAsItWas) {
