@@ -18,6 +18,9 @@
 #include "editor/print_dialogs.h"
 #include "editor/report_printing.h"
 #include "editor/view_report.h"
+#include "radio/codec.h"
+#include "radio/image_file.h"
+#include "radio/messages.h"
 
 namespace qm314 {
 namespace {
@@ -86,11 +89,11 @@ bool CCordyApp::InitInstance(const QStringList& arguments) {
     }
     file = argument;
   }
-  if (file.isEmpty()) {
+  // A file that does not open has been reported: the program starts as it
+  // does without one.
+  if (file.isEmpty() || !OpenDocumentFile(file)) {
     m_doc.OnNewDocument();
     view_->OnInitialUpdate();
-  } else if (!OpenDocumentFile(file)) {
-    return false;
   }
 
   frame_->show();
@@ -165,13 +168,25 @@ void CCordyApp::OnFileOpen() {
 }
 
 bool CCordyApp::OpenDocumentFile(const QString& path) {
-  const FileResult result = m_doc.OnOpenDocument(path.toStdString());
+  // Until the file is taken, the document and the form stay as they were.
+  RadioImage image;
+  const FileResult result = ReadImageFile(path.toStdString(), image);
   if (!result) {
-    // The document and the form stay as they were.
     boxes_->Show(frame_.get(), QString::fromStdString(result.message), BoxButtons::Ok,
                  BoxIcon::Error);
     return false;
   }
+  // The file format has no signature: bytes of any other kind would open as
+  // channels nobody set and be lost on the next save.
+  if (!LooksLikeChannelData(image)) {
+    const QString notChannelData =
+        QString::fromStdString(messages::NotChannelData(QFileInfo(path).fileName().toStdString()));
+    if (boxes_->Show(frame_.get(), QString::fromUtf8(msg::kOpenAnyway).arg(notChannelData),
+                     BoxButtons::YesNo, BoxIcon::Warning) != BoxAnswer::Yes) {
+      return false;
+    }
+  }
+  m_doc.OnOpenImage(path.toStdString(), image);
   recent_->Add(path);
   view_->OnInitialUpdate();
   return true;

@@ -40,8 +40,9 @@ class CCordyApp : public QObject {
   explicit CCordyApp(Services services);
   ~CCordyApp() override;
 
-  // Start-up; false when the program is to end (an argument or a file on
-  // the command line could not be used; the user has been told).
+  // Start-up; false when the program is to end (an argument on the command
+  // line is not understood; the user has been told).  A file given there that
+  // does not open leaves a new document.
   bool InitInstance(const QStringList& arguments);
 
   CMainFrame* mainFrame() const { return frame_.get(); }

@@ -10,6 +10,7 @@
 #include "editor/report_print.h"
 #include "radio/codec.h"
 #include "radio/cordy_doc.h"
+#include "radio/messages.h"
 #include "radio/report.h"
 
 namespace qm314 {
@@ -66,6 +67,9 @@ int RunPrintCommand(const QStringList& arguments, QTextStream& err) {
   if (const FileResult opened = document.OnOpenDocument(parsed->file.toStdString()); !opened) {
     err << QString::fromStdString(opened.message) << Qt::endl;
     return kPrintExitUsage;
+  }
+  if (!LooksLikeChannelData(document.image())) {
+    err << QString::fromStdString(messages::NotChannelData(parsed->file.toStdString())) << Qt::endl;
   }
   ChannelTable table;
   PanelSelections panel;

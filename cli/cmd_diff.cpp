@@ -10,8 +10,8 @@ namespace qm314::cli {
 int RunDiff(Invocation& invocation) {
   const ParsedArgs args = ParseArgs(invocation.args, ArgSpec().positionals(2, 2));
   HeadlessView a, b;
-  a.open(args.positional[0]);
-  b.open(args.positional[1]);
+  a.open(args.positional[0], invocation.err);
+  b.open(args.positional[1], invocation.err);
   const ImageDiff diff = DiffImages(a.document().image(), b.document().image());
   invocation.out << RenderDiff(diff);
   return diff.empty() ? kExitSuccess : kExitDifferent;

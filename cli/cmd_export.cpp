@@ -23,7 +23,7 @@ int RunExport(Invocation& invocation) {
       ParseArgs(invocation.args, ArgSpec().positionals(1, 1).option("-o").option("--format"));
   const ChannelCsvForm form = FormNamed(args.value("--format").value_or(std::string(kGridCsvFormat)));
   HeadlessView view;
-  view.open(args.positional[0]);
+  view.open(args.positional[0], invocation.err);
   WriteTextOutput(args.value("-o"), ExportChannelCsv(view.grid(), form), invocation.out);
   return kExitSuccess;
 }

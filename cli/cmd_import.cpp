@@ -15,7 +15,7 @@ int RunImport(Invocation& invocation) {
   const std::string& file = args.positional[1];
   const std::string csv = ReadTextFile(csvPath);
   HeadlessView view;
-  view.open(file);
+  view.open(file, invocation.err);
   const ChannelImport imported = ImportChannelCsv(csv, view.grid());
   if (!imported) throw InputError(messages::ImportRefused(RefusalText(csvPath, *imported.refusal)));
   view.grid() = imported.table;

@@ -44,7 +44,7 @@ int RunSet(Invocation& invocation) {
       ParseArgs(invocation.args, ArgSpec().positionals(1, SIZE_MAX).option("-o"));
   const std::string& file = args.positional[0];
   HeadlessView view;
-  view.open(file);
+  view.open(file, invocation.err);
   for (std::size_t i = 1; i < args.positional.size(); ++i) Assign(args.positional[i], view.panel());
   view.save(args.value("-o").value_or(file));
   return kExitSuccess;

@@ -38,7 +38,7 @@ std::string ShowJson(const HeadlessView& view) {
 int RunShow(Invocation& invocation) {
   const ParsedArgs args = ParseArgs(invocation.args, ArgSpec().positionals(1, 1).flag("--json"));
   HeadlessView view;
-  view.open(args.positional[0]);
+  view.open(args.positional[0], invocation.err);
   if (args.flag("--json"))
     invocation.out << ShowJson(view);
   else

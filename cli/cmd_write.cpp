@@ -43,7 +43,7 @@ int RunWrite(Invocation& invocation) {
   if (backup) CheckWritableFolder(*backup);
 
   HeadlessView view;
-  view.open(file);
+  view.open(file, invocation.err);
   view.encode();
   const RadioImage& image = view.document().image();
 

@@ -2,6 +2,8 @@
 #include "cli/headless_view.h"
 
 #include "cli/command.h"
+#include "cli/messages.h"
+#include "radio/messages.h"
 
 namespace qm314::cli {
 
@@ -12,8 +14,13 @@ void HeadlessView::decode() {
   WriteGridLabels(m_grid);
 }
 
-void HeadlessView::open(const std::string& path) {
-  if (FileResult result = m_doc.OnOpenDocument(path); !result) throw InputError(result.message);
+void HeadlessView::open(const std::string& path, std::ostream& warnings) {
+  RadioImage image;
+  if (FileResult result = ReadImageFile(path, image); !result) throw InputError(result.message);
+  if (!LooksLikeChannelData(image)) {
+    warnings << messages::kProgram << ": warning: " << qm314::messages::NotChannelData(path) << '\n';
+  }
+  m_doc.OnOpenImage(path, image);
   decode();
 }
 

@@ -2,6 +2,7 @@
 // texts and box selections that decode gives, and the save that encodes them.
 #pragma once
 
+#include <ostream>
 #include <string>
 
 #include "radio/codec.h"
@@ -15,7 +16,8 @@ class HeadlessView {
   HeadlessView();
 
   // Opens path and decodes it; InputError (document unchanged) on failure.
-  void open(const std::string& path);
+  // A file that does not look like channel data opens with a warning.
+  void open(const std::string& path, std::ostream& warnings);
   // Encodes the grid and the panel into the image and saves it to path;
   // InputError on failure.
   void save(const std::string& path);

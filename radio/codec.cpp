@@ -180,6 +180,14 @@ std::string DecodeToneCell(std::uint8_t high, std::uint8_t low) {
   return index < 0 ? tone : FormatTwoDigits(index + 1);
 }
 
+bool LooksLikeChannelData(const RadioImage& image) {
+  for (int row = 1; row <= kRowCount; ++row) {
+    const ConstChannelRecord record = image.channel(kFirstChannelBlock + row - 1);
+    if (record.hasFrequency1() && ChannelCellText(record).empty()) return false;
+  }
+  return true;
+}
+
 void Decode(const RadioImage& image, ChannelTable& table, PanelSelections& panel) {
   for (int row = 1; row <= kRowCount; ++row)
     DecodeRow(image.channel(kFirstChannelBlock + row - 1), row, table);

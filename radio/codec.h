@@ -47,6 +47,12 @@ void Decode(const RadioImage& image, ChannelTable& table, PanelSelections& panel
 // bytes 2 and 6; every other byte and every bit without meaning stays.
 void Encode(const ChannelTable& table, const PanelSelections& panel, RadioImage& image);
 
+// Whether the image holds this radio's channel data: each of channel records
+// 1-16 is empty (the top byte of Frequency1 is 0x00 or 0xFF) or its Frequency1
+// is one of the eight channel frequencies.  The program never stores anything
+// else there, and 1024 bytes of anything else almost never pass.
+bool LooksLikeChannelData(const RadioImage& image);
+
 // The Tones cell decode gives for a tone field's high and low byte.
 std::string DecodeToneCell(std::uint8_t high, std::uint8_t low);
 

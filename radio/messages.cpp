@@ -27,6 +27,10 @@ std::string FileTooShort(const std::string& path, std::size_t size) {
          ". The file was not opened.";
 }
 
+std::string NotChannelData(const std::string& name) {
+  return "\"" + name + "\" does not look like QM-314 channel data.";
+}
+
 std::string CannotSaveFile(const std::string& path, const std::string& reason) {
   return "Cannot save \"" + path + "\": " + reason + ". Any previous file of that name is unchanged.";
 }

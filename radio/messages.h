@@ -17,6 +17,8 @@ std::string CannotOpenFile(const std::string& path, const std::string& reason);
 std::string NotARegularFile(unsigned mode);
 // The file ends before the image does; the document is left as it was.
 std::string FileTooShort(const std::string& path, std::size_t size);
+// The file's bytes are not what the program stores: name is how the user knows the file.
+std::string NotChannelData(const std::string& name);
 // The file could not be written; the previous file, if any, is left intact.
 std::string CannotSaveFile(const std::string& path, const std::string& reason);
 

@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTest>
 
 #include "app_fixture.h"
@@ -94,6 +95,39 @@ class DocumentTest : public QObject {
     QCOMPARE(QByteArray(reinterpret_cast<const char*>(t->app().document().image().data()), 1024),
              image);
     QVERIFY(!t->app().document().IsModified());
+  }
+
+  void aFileOfOtherBytesOpensOnlyIfTheUserSaysSo() {
+    QByteArray noise(1024, '\0');
+    QRandomGenerator random(314);
+    for (char& b : noise) b = static_cast<char>(random.bounded(256));
+    const QString file = t->path("noise.int");
+    QVERIFY(WriteFile(file, noise));
+    const QString question("\"noise.int\" does not look like QM-314 channel data. Open it anyway?");
+    const auto open = [&](BoxAnswer answer) {
+      t->boxes.clear();
+      t->boxes.Answer(answer);
+      t->files.Answer(file);
+      t->frame()->action(57601)->trigger();
+      QCOMPARE(t->boxes.shown(), QStringList{question});
+      QCOMPARE(t->boxes.shownButtons(), QList<BoxButtons>{BoxButtons::YesNo});
+    };
+    const auto image = [this] {
+      return QByteArray(reinterpret_cast<const char*>(t->app().document().image().data()), 1024);
+    };
+    const QByteArray before = image();
+    open(BoxAnswer::No);
+    QCOMPARE(image(), before);
+    QCOMPARE(t->app().document().GetPathName(), std::string());
+    open(BoxAnswer::Yes);
+    QCOMPARE(image(), noise);
+    QCOMPARE(t->frame()->windowTitle(), QString("noise.int[*] - Trevna QM-314 Programming Software"));
+
+    // On the command line the question comes before the window; No leaves a new document.
+    AppUnderTest started({file});
+    QVERIFY(started.started());
+    QCOMPARE(started.boxes.shown(), QStringList{question});
+    QCOMPARE(started.frame()->windowTitle(), QString("Write Data[*] - Trevna QM-314 Programming Software"));
   }
 
   void saveWritesWhatTheGridShows() {

@@ -310,9 +310,17 @@ class FrameTest : public QObject {
     QCOMPARE(other.cell(3, 1), QString("06"));
     QCOMPARE(other.cell(3, 2), QString("01"));
 
-    AppUnderTest missing({t->path("missing.int")});
-    QVERIFY(!missing.started());
-    QCOMPARE(missing.boxes.shown().size(), 1);
+    // A file that does not open is reported; the program starts with a new document.
+    QVERIFY(WriteFile(t->path("ten.int"), QByteArray(10, '\0')));
+    for (const QString& path : {t->path("missing.int"), t->path("ten.int"), t->path(".")}) {
+      AppUnderTest failed({path});
+      QVERIFY(failed.started());
+      QCOMPARE(failed.boxes.shown().size(), 1);
+      QVERIFY2(failed.boxes.shown()[0].contains(QFileInfo(path).fileName()), qPrintable(failed.boxes.shown()[0]));
+      QVERIFY(failed.frame()->isVisible());
+      QCOMPARE(failed.frame()->windowTitle(), QString("Write Data[*] - Trevna QM-314 Programming Software"));
+      QCOMPARE(failed.box("m_cbTot")->currentText(), QString("180s"));
+    }
 
     AppUnderTest bad({"--frobnicate"});
     QVERIFY(!bad.started());

@@ -98,6 +98,22 @@ TEST_F(CliTest, ShowListsOnlyRowsWithAChannel) {
   EXPECT_NE(out_.find("  Power:             500mw\n"), std::string::npos);
 }
 
+TEST_F(CliTest, AFileThatIsNotChannelDataIsShownWithAWarning) {
+  // Row 5 holds 446.00000 MHz, which the program never stores.
+  writeBytes("s.int", SampleImage());
+  ASSERT_EQ(run({"show", path("s.int")}), 0);
+  EXPECT_EQ(err_, "qm314-cli: warning: \"" + path("s.int") + "\" does not look like QM-314 channel data.\n");
+  EXPECT_NE(out_.find("  2         03        69.3      Add\n"), std::string::npos) << out_;
+
+  // What the program saves from it, or anew, is its own.
+  ASSERT_EQ(run({"set", path("s.int"), "tot=Off", "-o", path("saved.int")}), 0);
+  ASSERT_EQ(run({"new", path("new.int")}), 0);
+  for (const char* file : {"saved.int", "new.int"}) {
+    ASSERT_EQ(run({"show", path(file)}), 0);
+    EXPECT_EQ(err_, "") << file;
+  }
+}
+
 TEST_F(CliTest, ShowRefusesMissingAndShortFiles) {
   EXPECT_EQ(run({"show", path("none.int")}), 2);
   EXPECT_NE(err_.find("none.int"), std::string::npos) << err_;
