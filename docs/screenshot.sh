@@ -5,8 +5,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
-sample=$(mktemp --suffix=.int)
-trap 'rm -f "$sample"' EXIT
+# The title bar names the file, so it gets a name worth reading.
+dir=$(mktemp -d)
+sample=$dir/groupA.int
+trap 'rm -rf "$dir"' EXIT
 
 "$build/cli/qm314-cli" new "$sample"
 "$build/cli/qm314-cli" export "$sample" -o "$sample.csv"
