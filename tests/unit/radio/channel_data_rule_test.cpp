@@ -1,5 +1,7 @@
 // The rule that tells this radio's channel data from 1024 bytes of anything
-// else: the program's own images pass, random bytes and a stray frequency do not.
+// else: the new image and the eight channels pass, random bytes and a stray
+// frequency do not.  (What the program saves passes for any input: the file
+// round-trip fuzz target checks that.)
 #include <gtest/gtest.h>
 
 #include <array>
@@ -15,30 +17,13 @@ void PutFrequency1(RadioImage& image, int block, const std::array<std::uint8_t, 
   for (int k = 0; k < 4; ++k) image.at(block, k) = bytes[static_cast<std::size_t>(k)];
 }
 
-TEST(ChannelDataRule, TheNewImageAndAGridOfEveryChannelSavedPass) {
-  RadioImage image = DefaultImage();
-  EXPECT_TRUE(LooksLikeChannelData(image));
-
-  ChannelTable table;
-  PanelSelections panel;
-  Decode(image, table, panel);
-  const char* tones[] = {"Off", "12", "69.3", "25.0", "D023N", "D754I", "", "38"};
-  for (int row = 1; row <= 16; ++row) {
-    table.setText(row, ChannelTable::kColChannel, row > 12 ? "" : "0" + std::to_string((row - 1) % 8 + 1));
-    table.setText(row, ChannelTable::kColTones, tones[row % 8]);
-    table.setText(row, ChannelTable::kColBclo, "Carrier");
-    table.setText(row, ChannelTable::kColScan, "Add");
-  }
-  Encode(table, panel, image);
-  EXPECT_TRUE(LooksLikeChannelData(image));
-}
-
 TEST(ChannelDataRule, EveryRecordIsEmptyOrOneOfTheEightFrequencies) {
   const std::array<std::array<std::uint8_t, 4>, 8> eight = {{
       {0x25, 0x06, 0x60, 0x44}, {0x75, 0x18, 0x60, 0x44}, {0x25, 0x31, 0x60, 0x44}, {0x75, 0x43, 0x60, 0x44},
       {0x25, 0x56, 0x60, 0x44}, {0x75, 0x68, 0x60, 0x44}, {0x25, 0x81, 0x60, 0x44}, {0x75, 0x93, 0x60, 0x44},
   }};
   RadioImage image = DefaultImage();
+  EXPECT_TRUE(LooksLikeChannelData(image));
   for (int block = 1; block <= 16; ++block) PutFrequency1(image, block, eight[static_cast<std::size_t>(block % 8)]);
   EXPECT_TRUE(LooksLikeChannelData(image));
 
