@@ -6,7 +6,7 @@
 
 #include "app/app_messages.h"
 #include "app/icons.h"
-#include "editor/dialog_units.h"
+#include "forms/template_dialog.h"
 #include "radio/version.h"
 
 namespace qm314 {
@@ -14,10 +14,7 @@ namespace qm314 {
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("CAboutDlg"));
   setWindowTitle(QString::fromUtf8(msg::kAboutCaption));
-  const QFont font = DialogUnits::FormFont(10);
-  setFont(font);
-  const DialogUnits du(font);
-  setFixedSize(du.x(222), du.y(77));
+  const DialogUnits du = SetUpTemplateDialog(this, 10, 222, 77);
 
   auto* icon = new QLabel(this);
   icon->setObjectName(QStringLiteral("aboutIcon"));

@@ -12,7 +12,7 @@
 #include <QSlider>
 #include <QTreeWidget>
 
-#include "editor/dialog_units.h"
+#include "forms/template_dialog.h"
 
 namespace qm314 {
 
@@ -40,7 +40,8 @@ constexpr DebugControlSpec kControls[] = {
     {1056, K::Static, "Tone", 134, 81, 19, 9, P::Frequency, "m_stRxTone"},
     {1057, K::Static, "Tone", 243, 81, 19, 10, P::Frequency, "m_stTxTone"},
     {1058, K::Static, "Tone Method", 135, 98, 23, 20, P::Frequency, "m_stRxMethod"},
-    {1030, K::Edit, "", 179, 62, 53, 12, P::Frequency, "m_edRxFreq"},
+    // 46 wide, not 53: at 53 the entry ran 3 units past the Receive frame.
+    {1030, K::Edit, "", 179, 62, 46, 12, P::Frequency, "m_edRxFreq"},
     {1031, K::Edit, "", 283, 60, 53, 12, P::Frequency, "m_edTxFreq"},
     {1034, K::Radio, "QT", 184, 94, 32, 13, P::Frequency, "m_rbRxQt"},
     {1035, K::Radio, "DQT", 184, 109, 34, 10, P::Frequency, "m_rbRxDqt"},
@@ -59,7 +60,8 @@ constexpr DebugControlSpec kControls[] = {
     {1042, K::Radio, "Low(MHz)", 270, 51, 52, 12, P::Parameter, "m_rbLow"},
     {1012, K::Combo, "", 179, 78, 44, 70, P::Frequency, "m_cbRxTone"},
     {1013, K::Combo, "", 285, 77, 44, 70, P::Frequency, "m_cbTxTone"},
-    {1060, K::GroupBox, "Receive", 121, 50, 108, 121, P::Frequency, "m_gbReceive"},
+    // 122 tall, not 121, so that its bottom lines up with the Transmit frame's.
+    {1060, K::GroupBox, "Receive", 121, 50, 108, 122, P::Frequency, "m_gbReceive"},
     {1061, K::GroupBox, "Transmit", 235, 50, 114, 122, P::Frequency, "m_gbTransmit"},
     {1062, K::Static, "Step Value", 133, 123, 30, 26, P::Frequency, "m_stRxStep"},
     {1063, K::Radio, "5.00KHZ", 166, 123, 44, 11, P::Frequency, "m_rbRx5k"},
@@ -138,7 +140,8 @@ QWidget* makeControl(const DebugControlSpec& control, QDialog* dialog) {
 std::span<const DebugControlSpec> DebugModeControls() { return kControls; }
 
 QHash<int, QWidget*> BuildDebugModeControls(QDialog* dialog) {
-  const DialogUnits du(dialog->font());
+  const DialogUnits du =
+      SetUpTemplateDialog(dialog, kDebugModePointSize, kDebugModeWidth, kDebugModeHeight);
   QHash<int, QWidget*> controls;
   for (const auto& control : kControls) {
     QWidget* w = makeControl(control, dialog);
@@ -159,7 +162,6 @@ QHash<int, QWidget*> BuildDebugModeControls(QDialog* dialog) {
   for (std::size_t i = 0; i + 1 < std::size(tabOrder); ++i) {
     QWidget::setTabOrder(controls.value(tabOrder[i]), controls.value(tabOrder[i + 1]));
   }
-  dialog->setFixedSize(du.x(kDebugModeWidth), du.y(kDebugModeHeight));
   return controls;
 }
 

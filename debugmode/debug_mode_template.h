@@ -54,9 +54,10 @@ std::span<const DebugControlSpec> DebugModeControls();
 
 inline constexpr int kDebugModeWidth = 391;
 inline constexpr int kDebugModeHeight = 216;
+inline constexpr int kDebugModePointSize = 10;
 
-// Creates the controls on `dialog`, sized for its font, and gives them their
-// tab order.  Returns the widgets by control id.
+// Gives `dialog` the template's font, size and frame, creates the controls on
+// it and gives them their tab order.  Returns the widgets by control id.
 QHash<int, QWidget*> BuildDebugModeControls(QDialog* dialog);
 
 }  // namespace qm314

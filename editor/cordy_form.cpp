@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "editor/dialog_units.h"
+#include "forms/dialog_units.h"
 #include "editor/msflexgrid.h"
 #include "radio/code_tables.h"
 

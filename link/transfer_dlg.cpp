@@ -6,7 +6,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 
-#include "editor/dialog_units.h"
+#include "forms/template_dialog.h"
 #include "link/messages.h"
 #include "link/transfer_template.h"
 
@@ -28,10 +28,7 @@ CTransferDlg::CTransferDlg(QWidget* pView) : QDialog(pView) {
   using namespace transfer_template;
   setObjectName(QStringLiteral("CTransferDlg"));
   setModal(false);
-  const QFont font = DialogUnits::FormFont(kFontPointSize);
-  setFont(font);
-  const DialogUnits du(font);
-  setFixedSize(du.x(kWidth), du.y(kHeight));
+  const DialogUnits du = SetUpTemplateDialog(this, kFontPointSize, kWidth, kHeight);
 
   const auto text = [](const char* utf8) { return QString::fromUtf8(utf8); };
   m_btnStart = PlaceControl(new QPushButton(text(msg::kStartButton), this), du, kStart, "IDOK");

@@ -115,6 +115,28 @@ class DebugModeDlgTest : public QObject {
     QCOMPARE(slider->value(), 0);
   }
 
+  // On screen, in pixels of the fonts this machine has: each side's controls
+  // inside their own frame, the two frames level, and a frame with a caption,
+  // system menu and close box only.
+  void frequencyPageControlsSitInsideTheirFrames() {
+    Choose(5568);
+    const QRect receive = ById(1060)->geometry();
+    const QRect transmit = ById(1061)->geometry();
+    QCOMPARE(receive.top(), transmit.top());
+    QCOMPARE(receive.bottom(), transmit.bottom());
+    const QList<QPair<QRect, QList<int>>> sides = {
+        {receive, {1054, 1056, 1058, 1030, 1034, 1035, 1012, 1062, 1063, 1064}},
+        {transmit, {1055, 1057, 1059, 1031, 1036, 1037, 1013, 1065, 1066, 1067}}};
+    for (const auto& [frame, ids] : sides) {
+      for (int id : ids) {
+        QVERIFY2(frame.contains(ById(id)->geometry()), qPrintable(QString::number(id)));
+      }
+    }
+    const Qt::WindowFlags flags = dlg->windowFlags();
+    QVERIFY(flags.testFlags(Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint));
+    QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+  }
+
   void treeHoldsTheItemsWithTheirCodes() {
     auto* tree = W<QTreeWidget>("m_tree");
     QStringList lines;

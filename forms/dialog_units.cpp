@@ -1,5 +1,5 @@
 // Dialog-unit base values measured from a font.
-#include "editor/dialog_units.h"
+#include "forms/dialog_units.h"
 
 #include <QFontMetrics>
 
