@@ -137,7 +137,7 @@ DebugOutcome runDebugCommand(const DebugCommand& command, const std::string& por
     }
   }
   port->close();
-  observer.showMessage(std::string(debugmsg::kFinished), MessageButtons::Ok);
+  observer.showSuccess(std::string(debugmsg::kFinished));
   return DebugOutcome::Finished;
 }
 

@@ -17,7 +17,6 @@
 #include "debugmode/debug_mode_template.h"
 #include "debugmode/debug_start_runner.h"
 #include "debugmode/debug_word.h"
-#include "editor/dialog_units.h"
 #include "editor/message_box.h"
 #include "link/posix_serial_port.h"
 #include "radio/code_tables.h"
@@ -60,7 +59,6 @@ T* CDebugModeDlg::Control(int id) const {
 CDebugModeDlg::CDebugModeDlg(MessageBoxHost& boxes, QWidget* parent)
     : QDialog(parent), m_boxes(boxes), m_opener(OpenPortByName) {
   setWindowTitle(QString::fromUtf8(kDialogCaption));
-  setFont(DialogUnits::FormFont(10));
   m_controls = BuildDebugModeControls(this);
 
   m_tree = Control<QTreeWidget>(debugid::kTree);
@@ -103,8 +101,9 @@ CDebugModeDlg::CDebugModeDlg(MessageBoxHost& boxes, QWidget* parent)
   connect(m_slValue, &QSlider::valueChanged, this, [this](int position) { OnHScroll(position); });
 
   m_pRunner = new DebugStartRunner(
-      [this](const std::string& text, const std::string& details, MessageButtons buttons) {
-        return Ask(QString::fromStdString(text), buttons, QString::fromStdString(details));
+      [this](const std::string& text, const std::string& details, MessageButtons buttons,
+             MessageKind kind) {
+        return Ask(QString::fromStdString(text), buttons, QString::fromStdString(details), kind);
       },
       this);
   connect(m_pRunner, &DebugStartRunner::finished, this, [this](DebugOutcome outcome) {
@@ -112,6 +111,9 @@ CDebugModeDlg::CDebugModeDlg(MessageBoxHost& boxes, QWidget* parent)
                        static_cast<QWidget*>(m_btDefault), static_cast<QWidget*>(m_slValue)}) {
       w->setEnabled(true);
     }
+    // Disabling Start took the focus away with nowhere to go; back on Start,
+    // Enter runs the command again.
+    if (m_btStart->isVisible()) m_btStart->setFocus();
     emit StartFinished(outcome);
   });
 
@@ -378,8 +380,8 @@ void CDebugModeDlg::OnStart() {
 bool CDebugModeDlg::IsStartRunning() const { return m_pRunner->isRunning(); }
 
 MessageAnswer CDebugModeDlg::Ask(const QString& text, MessageButtons buttons,
-                                 const QString& details) {
-  return AskRadioQuestion(m_boxes, this, text, buttons, details);
+                                 const QString& details, MessageKind kind) {
+  return AskRadioQuestion(m_boxes, this, text, buttons, details, kind);
 }
 
 void CDebugModeDlg::reject() {

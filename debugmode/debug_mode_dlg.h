@@ -98,7 +98,8 @@ class CDebugModeDlg : public QDialog {
   void SetCurrentValueText(int value);
   void MoveSlider(int value);
   std::uint32_t TestFrequency(int freqCode) const;
-  MessageAnswer Ask(const QString& text, MessageButtons buttons, const QString& details = {});
+  MessageAnswer Ask(const QString& text, MessageButtons buttons, const QString& details = {},
+                    MessageKind kind = MessageKind::Error);
 
   int F(int freqCode) const { return freqCode - kHigh; }
   int I(int itemCode) const { return itemCode - static_cast<int>(DebugItem::TxFrequency); }

@@ -16,22 +16,27 @@ class GuiThreadObserver : public DebugObserver {
       : guiObject_(guiObject), ask_(ask) {}
 
   MessageAnswer showMessage(const std::string& text, MessageButtons buttons) override {
-    return ask(text, {}, buttons);
+    return ask(text, {}, buttons, MessageKind::Error);
   }
 
   void showOpenFailure(const std::string& text, const std::string& details) override {
-    ask(text, details, MessageButtons::Ok);
+    ask(text, details, MessageButtons::Ok, MessageKind::Error);
+  }
+
+  void showSuccess(const std::string& text) override {
+    ask(text, {}, MessageButtons::Ok, MessageKind::Success);
   }
 
  private:
-  MessageAnswer ask(const std::string& text, const std::string& details, MessageButtons buttons) {
+  MessageAnswer ask(const std::string& text, const std::string& details, MessageButtons buttons,
+                    MessageKind kind) {
     MessageAnswer answer = MessageAnswer::Cancel;
     PostHandover(&answer, [&] {
       QMetaObject::invokeMethod(
           guiObject_,
           [&] {
             ReceiveHandover(&answer);
-            answer = ask_(text, details, buttons);
+            answer = ask_(text, details, buttons, kind);
             SendHandover(&answer);
           },
           Qt::BlockingQueuedConnection);

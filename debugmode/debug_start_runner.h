@@ -19,7 +19,7 @@ class DebugStartRunner : public QObject {
   // Shows a box on the GUI thread and returns the answer.  `details` is empty
   // but for a port that did not open.
   using AskUser = std::function<MessageAnswer(const std::string& text, const std::string& details,
-                                              MessageButtons buttons)>;
+                                              MessageButtons buttons, MessageKind kind)>;
 
   DebugStartRunner(AskUser ask, QObject* parent = nullptr);
   ~DebugStartRunner() override;

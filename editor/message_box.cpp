@@ -30,10 +30,10 @@ BoxAnswer SafeAnswer(BoxButtons buttons) {
 }  // namespace
 
 MessageAnswer AskRadioQuestion(MessageBoxHost& boxes, QWidget* parent, const QString& text,
-                               MessageButtons buttons, const QString& details) {
+                               MessageButtons buttons, const QString& details, MessageKind kind) {
   const BoxAnswer answer =
       boxes.Show(parent, text, buttons == MessageButtons::Ok ? BoxButtons::Ok : BoxButtons::RetryCancel,
-                 BoxIcon::Warning, details);
+                 kind == MessageKind::Success ? BoxIcon::Information : BoxIcon::Error, details);
   switch (answer) {
     case BoxAnswer::Ok: return MessageAnswer::Ok;
     case BoxAnswer::Retry: return MessageAnswer::Retry;

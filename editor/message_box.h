@@ -70,9 +70,11 @@ class ScriptedMessageBoxes : public MessageBoxHost {
   QList<BoxIcon> shownIcons_;
 };
 
-// A question of a radio conversation shown as a warning box: its OK or
-// Retry/Cancel buttons, and the answer the conversation takes back.
+// A message of a radio conversation shown as a box with its OK or
+// Retry/Cancel buttons, the error icon or, for a success, the information
+// icon; returns the answer the conversation takes back.
 MessageAnswer AskRadioQuestion(MessageBoxHost& boxes, QWidget* parent, const QString& text,
-                               MessageButtons buttons, const QString& details = {});
+                               MessageButtons buttons, const QString& details = {},
+                               MessageKind kind = MessageKind::Error);
 
 }  // namespace qm314

@@ -8,6 +8,8 @@ namespace qm314 {
 
 enum class MessageButtons { Ok, RetryCancel };
 enum class MessageAnswer { Ok, Retry, Cancel };
+// Whether a message tells of a failure or of a conversation that went well.
+enum class MessageKind { Error, Success };
 
 // Whoever runs a radio conversation answers its message boxes.
 class MessageAsker {
@@ -22,6 +24,9 @@ class MessageAsker {
     (void)details;
     showMessage(text, MessageButtons::Ok);
   }
+  // The conversation went well (OK only).  An asker that shows every message
+  // alike shows it as any other.
+  virtual void showSuccess(const std::string& text) { showMessage(text, MessageButtons::Ok); }
 };
 
 }  // namespace qm314

@@ -13,7 +13,6 @@ namespace {
 using namespace clone;
 
 constexpr std::uint8_t kNak = 0x15;
-constexpr std::uint8_t kNoise = 0xA5;
 // What this radio says when asked who it is; the program does not examine it.
 constexpr std::array<std::uint8_t, kIdentityBytes> kIdentity{'Q', 'M', '3', '1', '4', 'S', 0x01, 0x00};
 
@@ -36,7 +35,7 @@ void CloneConversation::start(SimReply& reply) {
   state_ = State::Woken;
   readAckBlock_ = -1;
   reply.events.push_back("wake-up clone");
-  reply.bytes.insert(reply.bytes.end(), static_cast<std::size_t>(faults_.noise), kNoise);
+  reply.bytes.insert(reply.bytes.end(), static_cast<std::size_t>(faults_.noise), kNoiseByte);
   reply.bytes.push_back(kAck);
 }
 

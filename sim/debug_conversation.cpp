@@ -10,6 +10,9 @@ namespace qm314::sim {
 namespace {
 
 constexpr double kDebugWakeSettleMs = 20.0;
+// Between stray bytes and the acknowledgement on a noisy line: the program
+// takes one byte, purges its input and listens for 100 ms again.
+constexpr double kDebugNoiseSpacingMs = 50.0;
 
 // What the radio calls itself when asked.
 constexpr std::array<std::uint8_t, kDebugIdentLength> kIdentification{'Q', 'M', '3', '1',
@@ -56,7 +59,15 @@ void DebugConversation::start(SimReply& reply) {
   // listens for 100 ms; a radio switching into its debug mode answers well
   // inside that window, and never before the purge.
   reply.settleMs = kDebugWakeSettleMs;
-  if (answer(DebugStage::Wake, kDebugAck, reply)) state_ = State::Woken;
+  if (strikes(DebugStage::Wake, reply)) return;
+  // On a noisy line the stray bytes come first, one at a time; the program
+  // takes one stray byte before the acknowledgement, not two.
+  std::vector<std::uint8_t> answer(static_cast<std::size_t>(faults_.noise), kNoiseByte);
+  answer.push_back(kDebugAck);
+  reply.bytes.push_back(answer.front());
+  reply.spaced.assign(answer.begin() + 1, answer.end());
+  reply.spacingMs = kDebugNoiseSpacingMs;
+  state_ = State::Woken;
 }
 
 void DebugConversation::receive(std::uint8_t byte, SimReply& reply) {

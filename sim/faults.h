@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,6 +14,9 @@ namespace qm314::sim {
 enum class DebugStage { Wake, Identification, Confirmation, ItemSelect, Frequencies, TonesAndValue };
 // "wake", "ident", "confirm", "item", "frequencies", "tones".
 const char* DebugStageName(DebugStage stage);
+
+// What a noisy line puts ahead of an answer.
+inline constexpr std::uint8_t kNoiseByte = 0xA5;
 
 struct FaultPlan {
   struct DebugFault {
@@ -27,7 +31,7 @@ struct FaultPlan {
 
   bool silent = false;        // answers nothing at all
   bool wrongConfirm = false;  // answers the confirmation with 0x15 instead of 0x06
-  int noise = 0;              // stray bytes ahead of every wake-up acknowledgement
+  int noise = 0;              // stray bytes (kNoiseByte) ahead of every wake-up acknowledgement
   std::optional<ShortAnswer> shortAnswer;  // read answer of block K cut to N bytes
   std::optional<int> noAckBlock;           // block K is never acknowledged
   std::optional<int> unplugBlock;          // the cable is pulled at block K's request

@@ -109,7 +109,11 @@ PtyLine::End PtyLine::serve(SimRadio& radio, const volatile std::sig_atomic_t& s
         const long long done = std::max(inFree + delay, outFree) +
                                static_cast<long long>(reply.bytes.size()) * kByteNs;
         for (std::uint8_t b : reply.bytes) outgoing.emplace_back(done, b);
-        if (!reply.bytes.empty()) outFree = done;
+        if (!reply.bytes.empty() || !reply.spaced.empty()) outFree = done;
+        for (std::uint8_t b : reply.spaced) {
+          outFree += static_cast<long long>(reply.spacingMs * 1e6) + kByteNs;
+          outgoing.emplace_back(outFree, b);
+        }
       }
     }
     const long long now = NowNs();

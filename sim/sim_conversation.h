@@ -16,6 +16,11 @@ struct SimReply {
   bool unplug = false;              // the cable is pulled now
   bool memoryWritten = false;       // a whole write has landed in memory
   double settleMs = 0;              // the radio needs at least this long before it answers
+  // Bytes after `bytes`, each sent `spacingMs` after the one before it has
+  // arrived: far enough apart for the program to read one, purge its input and
+  // listen again before the next.
+  std::vector<std::uint8_t> spaced;
+  double spacingMs = 0;
 };
 
 class SimConversation {

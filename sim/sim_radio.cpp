@@ -47,7 +47,10 @@ SimReply SimRadio::receive(std::uint8_t byte) {
       active_->receive(byte, reply);
     }
   }
-  if (faults_.silent) reply.bytes.clear();
+  if (faults_.silent) {
+    reply.bytes.clear();
+    reply.spaced.clear();
+  }
   return reply;
 }
 
@@ -55,7 +58,14 @@ SimReply SimRadio::receive(const std::vector<std::uint8_t>& bytes) {
   SimReply all;
   for (std::uint8_t b : bytes) {
     SimReply one = receive(b);
+    if (!all.spaced.empty()) {
+      // What was spaced comes before anything answered later.
+      all.bytes.insert(all.bytes.end(), all.spaced.begin(), all.spaced.end());
+      all.spaced.clear();
+    }
     all.bytes.insert(all.bytes.end(), one.bytes.begin(), one.bytes.end());
+    all.spaced = one.spaced;
+    all.spacingMs = one.spacingMs;
     all.events.insert(all.events.end(), one.events.begin(), one.events.end());
     all.woke = all.woke || one.woke;
     all.unplug = all.unplug || one.unplug;

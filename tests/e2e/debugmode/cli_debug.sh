@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # qm314-cli debug against qm314-sim on a pseudo-terminal: the frames the radio
-# receives, Retry after a stage fault, Cancel, and a silent radio.
+# receives, Retry after a stage fault, Cancel, a noisy line and a silent radio.
 set -euo pipefail
 cli=$1
 sim=$2
@@ -76,6 +76,19 @@ debug --item "Low Power Voltage" --value 38
 [ "$status" -eq 1 ] || fail "cancel: status $status"
 [ "$(cat "$work/err")" = " Error had happen ,need try again" ] || fail "cancel stderr: $(cat "$work/err")"
 if grep -q 'debug item' "$work/sim.log"; then fail "item sent after a failed confirmation"; fi
+
+# A noisy line: one stray byte ahead of the wake-up answer is forgiven, two
+# fail the attempt.
+start_sim --fault noise:1
+debug --item "TX Power" --value 47 --retries 3
+[ "$status" -eq 0 ] || { cat "$work/err" >&2; fail "one stray byte: status $status"; }
+finished_after_retries || fail "one stray byte: stderr: $(cat "$work/err")"
+expect_log "debug command complete"
+start_sim --fault noise:2
+debug --item "TX Power" --value 47
+[ "$status" -eq 1 ] || fail "two stray bytes: status $status"
+[ "$(cat "$work/err")" = " Error had happen ,need try again" ] || fail "two stray bytes: $(cat "$work/err")"
+if grep -q 'debug item' "$work/sim.log"; then fail "item sent after two stray bytes"; fi
 
 # A silent radio, retried twice.
 start_sim --fault silent

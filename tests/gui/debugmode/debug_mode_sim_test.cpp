@@ -97,6 +97,33 @@ class DebugModeSimTest : public QObject {
     QVERIFY(log.contains("debug command complete"));
   }
 
+  // Through a line that puts a stray byte ahead of the wake-up answer, by the
+  // keyboard: Enter on Start runs the command, the focus comes back to Start,
+  // and Enter runs it again.
+  void enterOnStartRepeatsTheCommandOverANoisyLine() {
+    const QString device = StartSim({"noise:1"});
+    QVERIFY(!device.isEmpty());
+    CDebugModeDlg dlg(boxes);
+    Prepare(dlg, device);
+    QApplication::setActiveWindow(&dlg);
+    QVERIFY(QTest::qWaitForWindowActive(&dlg));
+    auto* start = dlg.findChild<QPushButton*>("m_btStart");
+    start->setFocus();
+    QSignalSpy done(&dlg, &CDebugModeDlg::StartFinished);
+    for (int run = 1; run <= 2; ++run) {
+      AllowRetries(boxes, 3);
+      QTest::keyClick(dlg.focusWidget(), Qt::Key_Return);
+      QVERIFY(done.wait(10000));
+      QCOMPARE(done.last().at(0).value<DebugOutcome>(), DebugOutcome::Finished);
+      QCOMPARE(dlg.focusWidget(), start);
+      QVERIFY2(OnlyRetriesBefore(boxes.shown(), "Finish successfully!"),
+               qPrintable(boxes.shown().join('|')));
+      QCOMPARE(boxes.shownIcons().last(), BoxIcon::Information);
+      boxes.clear();
+    }
+    QCOMPARE(SimLog().count("debug command complete"), 2);
+  }
+
   void retryAfterAFailedStageSendsTheWholeCommandAgain() {
     const QString device = StartSim({"debug-silent@item"});
     QVERIFY(!device.isEmpty());
@@ -126,6 +153,7 @@ class DebugModeSimTest : public QObject {
     QVERIFY(done.wait(10000));
     QCOMPARE(done.at(0).at(0).value<DebugOutcome>(), DebugOutcome::Cancelled);
     QCOMPARE(boxes.shown(), QStringList{" Error had happen ,need try again"});
+    QCOMPARE(boxes.shownIcons(), QList<BoxIcon>{BoxIcon::Error});
     QVERIFY(dlg.isVisible());
 
     // The port was closed: the next Start opens it again and succeeds.
