@@ -262,6 +262,12 @@ bool CCordyView::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CCordyView::OnDebugOnLine() {
+  // The transfer holds the port and the radio is in its clone conversation.
+  if (m_bTransferRunning) {
+    context_.boxes.Show(this, QString::fromUtf8(msg::kNoDebugDuringTransfer), BoxButtons::Ok,
+                        BoxIcon::Warning);
+    return;
+  }
   if (m_debugModeOpener) m_debugModeOpener(m_cbField->currentText(), m_strPortName);
 }
 

@@ -8,6 +8,9 @@ namespace qm314::msg {
 inline constexpr const char* kBoxCaption = "Trevna Electronics Programming Software";
 
 inline constexpr const char* kPleaseInputNumber = "Please input Number";
+inline constexpr const char* kNoDebugDuringTransfer =
+    "Debug Mode cannot open while the radio is being read or written. Please wait until the "
+    "transfer has ended.";
 
 // Status-bar hints that follow the mouse pointer over the form.
 inline constexpr const char* kHintComboBox = "Please click the CommBox to choose value";

@@ -67,6 +67,15 @@ class TransferTest : public QObject {
     // transfer commands are off.
     QVERIFY(QTest::qWaitFor([&] { return dlg->progressPos() >= 20; }, 15000));
     QCOMPARE(dlg->statusText(), QString::number(dlg->progressPos()));
+    // Debug Mode would need the port and the radio the transfer is using.
+    bool debugOpened = false;
+    t.view()->setDebugModeOpener([&](const QString&, const QString&) { debugOpened = true; });
+    QApplication::setActiveWindow(t.frame());
+    QTest::keyClick(t.frame(), Qt::Key_D, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(!debugOpened);
+    QCOMPARE(t.boxes.shown(), QStringList{"Debug Mode cannot open while the radio is being read or "
+                                          "written. Please wait until the transfer has ended."});
+    t.boxes.clear();
     QMenu* program = t.frame()->findChild<QMenu*>("menuProgram");
     program->popup(t.frame()->mapToGlobal(QPoint(40, 40)));
     QTRY_VERIFY(program->isVisible());
