@@ -7,7 +7,9 @@
 namespace qm314 {
 
 ChannelImport Refused(int line, int row, std::string column, std::string value, std::string reason) {
-  return ChannelImport{{}, ImportRefusal{line, row, std::move(column), std::move(value), std::move(reason)}};
+  ChannelImport refused;
+  refused.refusal = ImportRefusal{line, row, std::move(column), std::move(value), std::move(reason)};
+  return refused;
 }
 
 std::string ExportChannelCsv(const ChannelTable& grid, ChannelCsvForm form) {

@@ -23,8 +23,6 @@ struct ImportRefusal {
   std::string column;   // the column's header; empty when the line as a whole is meant
   std::string value;    // the refused text, as given
   std::string reason;
-
-  friend bool operator==(const ImportRefusal&, const ImportRefusal&) = default;
 };
 
 // The grid after an import, or why there is none.

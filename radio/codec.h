@@ -25,7 +25,9 @@ class ChannelTable {
   friend bool operator==(const ChannelTable&, const ChannelTable&) = default;
 
  private:
-  std::array<std::array<std::string, kCols>, kRows> cells_{};
+  // Every cell starts as an empty string.  (Value-initialising with {} instead
+  // crashes clang 14 wherever a table is a local variable.)
+  std::array<std::array<std::string, kCols>, kRows> cells_;
 };
 
 // The selected index of each settings box; -1 means no selection.
