@@ -13,8 +13,9 @@ namespace {
 using namespace clone;
 
 constexpr std::uint8_t kNak = 0x15;
-// What this radio says when asked who it is; the program does not examine it.
-constexpr std::array<std::uint8_t, kIdentityBytes> kIdentity{'Q', 'M', '3', '1', '4', 'S', 0x01, 0x00};
+// What this radio says when asked who it is, its serial number last; the
+// program does not examine it.
+constexpr std::array<std::uint8_t, kIdentityBytes - 1> kIdentity{'Q', 'M', '3', '1', '4', 'S', 0x01};
 
 std::string Event(const char* what, unsigned address) {
   char text[48];
@@ -48,6 +49,7 @@ void CloneConversation::receive(std::uint8_t byte, SimReply& reply) {
       if (byte == kIdentifyRequest) {
         reply.events.push_back("identify");
         reply.bytes.insert(reply.bytes.end(), kIdentity.begin(), kIdentity.end());
+        reply.bytes.push_back(serial_);
         state_ = State::Identified;
       } else if (byte == kAck && state_ == State::Identified) {
         reply.events.push_back("confirm");

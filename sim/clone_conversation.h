@@ -14,7 +14,10 @@ namespace qm314::sim {
 
 class CloneConversation final : public SimConversation {
  public:
-  CloneConversation(RadioImage& memory, FaultPlan& faults) : memory_(memory), faults_(faults) {}
+  // `serial` ends the identification, so radios served side by side tell
+  // themselves apart.
+  CloneConversation(RadioImage& memory, FaultPlan& faults, std::uint8_t serial = 0)
+      : memory_(memory), faults_(faults), serial_(serial) {}
 
   void start(SimReply& reply) override;
   void receive(std::uint8_t byte, SimReply& reply) override;
@@ -29,6 +32,7 @@ class CloneConversation final : public SimConversation {
 
   RadioImage& memory_;
   FaultPlan& faults_;
+  std::uint8_t serial_;
   State state_ = State::Asleep;
   std::array<std::uint8_t, 4> request_{};
   std::size_t requestBytes_ = 0;

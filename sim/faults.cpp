@@ -6,7 +6,6 @@
 #include "link/clone_frames.h"
 
 namespace qm314::sim {
-namespace {
 
 std::optional<int> Number(std::string_view text, int low, int high) {
   int value = 0;
@@ -16,6 +15,8 @@ std::optional<int> Number(std::string_view text, int low, int high) {
   }
   return value;
 }
+
+namespace {
 
 std::optional<int> Block(std::string_view text) {
   return Number(text, 0, clone::kReadBlocks - 1);

@@ -40,6 +40,9 @@ struct FaultPlan {
   std::optional<DebugFault> debugFault;    // the tuning conversation fails once at a stage
 };
 
+// A whole decimal number from low to high, or nothing.
+std::optional<int> Number(std::string_view text, int low, int high);
+
 // Adds one fault given as "silent", "wrong-confirm", "noise[:N]", "short:N@K",
 // "no-ack@K", "unplug@K", "corrupt@K", "stray@K", "debug-silent@STAGE" or
 // "debug-wrong@STAGE" (STAGE one of the DebugStageName texts); false with a

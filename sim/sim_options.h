@@ -1,8 +1,9 @@
 // qm314-sim's command line: where the memory comes from and goes, the faults,
-// the wake-up words and the radio's answer delay.
+// the wake-up words, the radio's answer delay, and how many radios it serves.
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "sim/faults.h"
@@ -17,7 +18,12 @@ struct SimOptions {
   std::string cloneLetters;
   std::string debugLetters;
   double answerDelayMs = PtyLine::kDefaultAnswerDelayMs;
-  FaultPlan faults;
+  FaultPlan faults;  // every radio's
+  // "2:no-ack@40": a fault of one radio only (numbered from 1), as given.
+  std::vector<std::pair<int, std::string>> radioFaults;
+  int radios = 1;
+  // How long the line stays without a radio when SIGUSR1 swaps them.
+  int swapGapMs = 3000;
   bool help = false;
   bool version = false;
 };
@@ -26,5 +32,12 @@ extern const char* const kSimUsage;
 
 // False with a message in `error` for anything it does not understand.
 bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, std::string& error);
+
+// The faults of radio `radio` (1 to options.radios): every radio's, then its own.
+FaultPlan FaultsOfRadio(const SimOptions& options, int radio);
+
+// Where radio `radio` keeps a file named `path` when there are several
+// radios: its number goes before the extension ("mem.int" -> "mem-2.int").
+std::string PathOfRadio(const std::string& path, int radio, int radios);
 
 }  // namespace qm314::sim

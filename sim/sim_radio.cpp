@@ -8,9 +8,10 @@
 
 namespace qm314::sim {
 
-SimRadio::SimRadio(WakeUpWord cloneWord, const RadioImage& memory, FaultPlan faults)
+SimRadio::SimRadio(WakeUpWord cloneWord, const RadioImage& memory, FaultPlan faults,
+                   std::uint8_t serial)
     : memory_(memory), faults_(faults) {
-  addConversation(std::move(cloneWord), std::make_unique<CloneConversation>(memory_, faults_));
+  addConversation(std::move(cloneWord), std::make_unique<CloneConversation>(memory_, faults_, serial));
 }
 
 void SimRadio::addConversation(WakeUpWord word, std::unique_ptr<SimConversation> conversation) {

@@ -16,8 +16,10 @@ namespace qm314::sim {
 
 class SimRadio {
  public:
-  // A radio that answers the clone conversation to `cloneWord`.
-  SimRadio(WakeUpWord cloneWord, const RadioImage& memory, FaultPlan faults = {});
+  // A radio that answers the clone conversation to `cloneWord`, with
+  // `serial` as the last byte of its identification.
+  SimRadio(WakeUpWord cloneWord, const RadioImage& memory, FaultPlan faults = {},
+           std::uint8_t serial = 0);
   SimRadio(const SimRadio&) = delete;
   SimRadio& operator=(const SimRadio&) = delete;
 

@@ -105,8 +105,20 @@ Finished Child::wait(double timeoutSeconds) {
   return result;
 }
 
-Sim::Sim(std::vector<std::string> args) : child_(QM314_SIM_PATH, args) {
-  device_ = child_.firstLine();
+namespace {
+
+std::vector<std::string> WithRadios(std::vector<std::string> args, int radios) {
+  if (radios > 1) {
+    args.push_back("--radios");
+    args.push_back(std::to_string(radios));
+  }
+  return args;
+}
+
+}  // namespace
+
+Sim::Sim(std::vector<std::string> args, int radios) : child_(QM314_SIM_PATH, WithRadios(std::move(args), radios)) {
+  for (int i = 0; i < radios; ++i) devices_.push_back(child_.firstLine());
 }
 
 Sim::~Sim() {

@@ -42,15 +42,17 @@ class Child {
 // qm314-sim with the given options; stopped with SIGTERM when destroyed.
 class Sim {
  public:
-  explicit Sim(std::vector<std::string> args = {});
+  // With `radios` above 1 it is started with --radios and serves that many lines.
+  explicit Sim(std::vector<std::string> args = {}, int radios = 1);
   ~Sim();
-  const std::string& device() const { return device_; }
+  const std::string& device() const { return devices_.front(); }
+  const std::vector<std::string>& devices() const { return devices_; }
   Finished stop();
   Child& process() { return child_; }
 
  private:
   Child child_;
-  std::string device_;
+  std::vector<std::string> devices_;
   bool stopped_ = false;
 };
 
