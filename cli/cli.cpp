@@ -23,7 +23,8 @@ void PrintCommands(std::ostream& os) {
 
 }  // namespace
 
-int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool errIsTerminal) {
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool errIsTerminal,
+           std::istream* in, bool inIsTerminal) {
   if (args.empty()) {
     PrintCommands(err);
     return kExitUsage;
@@ -47,7 +48,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     out << messages::UsageLine(command->name, command->synopsis) << "\n  " << command->summary << "\n";
     return kExitSuccess;
   }
-  Invocation invocation{{args.begin() + 1, args.end()}, out, err, errIsTerminal};
+  Invocation invocation{{args.begin() + 1, args.end()}, out, err, errIsTerminal, in, inIsTerminal};
   try {
     return command->run(invocation);
   } catch (const UsageError& e) {

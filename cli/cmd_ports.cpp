@@ -14,16 +14,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Canonical(const std::string& path) {
-  std::error_code ec;
-  const fs::path resolved = fs::weakly_canonical(path, ec);
-  return ec ? path : resolved.string();
-}
-
 std::string ComNamesOf(const std::string& device) {
   std::string names;
   for (const char* name : kPortNames) {
-    if (Canonical(DevicePathForPort(name)) != Canonical(device)) continue;
+    if (CanonicalDevicePath(name) != CanonicalDevicePath(device)) continue;
     if (!names.empty()) names += ", ";
     names += name;
   }
@@ -53,7 +47,9 @@ int RunPorts(Invocation& invocation) {
     std::error_code ec;
     if (!fs::exists(path, ec)) continue;
     bool listed = false;
-    for (const SerialDevice& device : devices) listed = listed || Canonical(device.path) == Canonical(path);
+    for (const SerialDevice& device : devices) {
+      listed = listed || CanonicalDevicePath(device.path) == CanonicalDevicePath(path);
+    }
     if (!listed) devices.push_back({path, {}});
   }
 

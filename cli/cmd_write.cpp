@@ -1,16 +1,20 @@
-// `write PORT FILE [--backup OLD] [--verify] [--retries N]`: opens FILE, encodes its
-// grid and settings as the program does before a write, and writes the 123 blocks
-// to the radio.  --backup first reads the radio and keeps its memory in OLD (a
-// failed backup writes nothing); --verify reads the radio back afterwards and
-// names every written block it does not hold.
+// `write PORT[,PORT...] FILE [--backup OLD] [--verify] [--retries N] [--repeat]
+// [--wait-for-radio] [--log LOG]`: opens FILE, encodes its grid and settings as
+// the program does before a write, and writes the 123 blocks to the radio.
+// --backup first reads the radio and keeps its memory in OLD (a failed backup
+// writes nothing); --verify reads the radio back afterwards and names every
+// written block it does not hold.  Several ports, --repeat, --wait-for-radio or
+// --log make it a batch: every port's radio at once, round after round.
 #include <filesystem>
 
 #include "cli/args.h"
+#include "cli/batch_write.h"
 #include "cli/command.h"
 #include "cli/headless_view.h"
 #include "cli/messages.h"
 #include "cli/output_file.h"
 #include "cli/radio_transfer.h"
+#include "link/port_names.h"
 #include "link/write_verify.h"
 #include "radio/image_file.h"
 
@@ -19,10 +23,29 @@ namespace {
 
 constexpr const char* kBackupOption = "--backup";
 constexpr const char* kVerifyFlag = "--verify";
+constexpr const char* kRepeatFlag = "--repeat";
+constexpr const char* kWaitFlag = "--wait-for-radio";
+constexpr const char* kLogOption = "--log";
 
 bool SameFile(const std::string& a, const std::string& b) {
   std::error_code ec;
   return std::filesystem::equivalent(a, b, ec);
+}
+
+std::vector<std::string> SplitPorts(const std::string& text) {
+  std::vector<std::string> ports;
+  std::size_t from = 0;
+  for (std::size_t comma; (comma = text.find(',', from)) != std::string::npos; from = comma + 1) {
+    ports.push_back(text.substr(from, comma - from));
+  }
+  ports.push_back(text.substr(from));
+  for (const std::string& port : ports) {
+    if (port.empty()) throw UsageError(messages::kEmptyPortName);
+  }
+  if (const auto repeated = FindRepeatedPort(ports)) {
+    throw UsageError(messages::RepeatedPort(ports[repeated->first], ports[repeated->second]));
+  }
+  return ports;
 }
 
 }  // namespace
@@ -33,12 +56,19 @@ int RunWrite(Invocation& invocation) {
                                                          .option(kRetriesOption)
                                                          .option(kCloneWordOption)
                                                          .option(kBackupOption)
-                                                         .flag(kVerifyFlag));
-  const std::string& port = args.positional[0];
+                                                         .option(kLogOption)
+                                                         .flag(kVerifyFlag)
+                                                         .flag(kRepeatFlag)
+                                                         .flag(kWaitFlag));
+  const std::vector<std::string> ports = SplitPorts(args.positional[0]);
+  const std::string& port = ports.front();
   const std::string& file = args.positional[1];
+  const bool batch = ports.size() > 1 || args.flag(kRepeatFlag) || args.flag(kWaitFlag) || args.value(kLogOption);
   const int retries = args.count(kRetriesOption, 0);
   const std::string letters = args.value(kCloneWordOption).value_or("");
   const std::optional<std::string> backup = args.value(kBackupOption);
+  if (batch && backup) throw UsageError(messages::NotWithSeveralRadios(kBackupOption));
+  if (batch && args.value(kRetriesOption)) throw UsageError(messages::NotWithSeveralRadios(kRetriesOption));
   if (backup && SameFile(*backup, file)) throw UsageError(messages::BackupOverFile(file));
   if (backup) CheckWritableFolder(*backup);
 
@@ -46,6 +76,11 @@ int RunWrite(Invocation& invocation) {
   view.open(file, invocation.err);
   view.encode();
   const RadioImage& image = view.document().image();
+  if (batch) {
+    return RunBatchWrite(invocation, ports, image,
+                         {args.flag(kVerifyFlag), args.flag(kRepeatFlag), args.flag(kWaitFlag), args.value(kLogOption),
+                          letters});
+  }
 
   if (backup) {
     RadioImage radio;

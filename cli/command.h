@@ -2,6 +2,7 @@
 // is one function in a file of its own, listed in the table of commands.cpp.
 #pragma once
 
+#include <istream>
 #include <ostream>
 #include <span>
 #include <stdexcept>
@@ -23,6 +24,8 @@ struct Invocation {
   std::ostream& out;
   std::ostream& err;
   bool errIsTerminal = false;  // progress bars only go to a terminal
+  std::istream* in = nullptr;  // standard input, where a command reads any
+  bool inIsTerminal = false;   // a user types there: ask before reading
 };
 
 // Wrong arguments: reported with the command's usage line, exit status 2.

@@ -17,20 +17,40 @@ CloneTransfer::CloneTransfer(PortOpener opener, Pacer& pacer, TransferObserver& 
                              WakeUpWord word)
     : opener_(std::move(opener)), pacer_(pacer), observer_(observer), word_(std::move(word)) {}
 
-TransferOutcome CloneTransfer::run(TransferDirection direction, const std::string& portName,
-                                   RadioImage& image) {
+OpenedPort CloneTransfer::open(const std::string& portName) {
   blocksWritten_ = 0;
   OpenedPort opened = OpenConnection(opener_, portName, kCloneTimeouts);
   openDevice_ = opened.device;
+  identity_.clear();
   if (!opened.port) {
     openError_ = opened.error;
     observer_.showOpenFailure(msg::kCouldNotOpenPort,
                               DiagnosePortOpen(portName, opened.device, opened.error));
-    return TransferOutcome::OpenFailed;
+    return opened;
   }
   openError_ = 0;
   port_ = opened.port.get();
   progress_ = 0;
+  receive_.fill(0);
+  return opened;
+}
+
+ProbeOutcome CloneTransfer::probe(const std::string& portName) {
+  OpenedPort opened = open(portName);
+  if (!opened.port) return ProbeOutcome::OpenFailed;
+  const Step step = handshake(1);
+  opened.port->close();
+  port_ = nullptr;
+  if (step == Step::Cancelled) return ProbeOutcome::Cancelled;
+  // A radio that woke but then stumbled is still a radio on the port: the
+  // conversation proper will say what went wrong.
+  return woke_ ? ProbeOutcome::RadioAnswered : ProbeOutcome::NoAnswer;
+}
+
+TransferOutcome CloneTransfer::run(TransferDirection direction, const std::string& portName,
+                                   RadioImage& image) {
+  OpenedPort opened = open(portName);
+  if (!opened.port) return TransferOutcome::OpenFailed;
 
   // A read lands in a scratch image: a read that fails half-way leaves the
   // caller's image as it was.
@@ -47,9 +67,8 @@ TransferOutcome CloneTransfer::run(TransferDirection direction, const std::strin
 
 CloneTransfer::Ending CloneTransfer::converse(TransferDirection direction, RadioImage& image) {
   observer_.setStatus(msg::kDetectingPort);
-  receive_.fill(0);
   for (;;) {
-    const Step step = handshake();
+    const Step step = handshake(kWakeUpAttempts);
     if (step == Step::Cancelled) return {TransferOutcome::Cancelled, false};
     if (step == Step::Next) break;
     if (observer_.showMessage(msg::kCommunicationError, MessageButtons::RetryCancel) !=
@@ -60,22 +79,12 @@ CloneTransfer::Ending CloneTransfer::converse(TransferDirection direction, Radio
   return direction == TransferDirection::Write ? writeBlocks(image) : readBlocks(image);
 }
 
-CloneTransfer::Step CloneTransfer::handshake() {
-  bool awake = false;
-  for (int attempt = 1; attempt <= kWakeUpAttempts && !awake; ++attempt) {
-    port_->purge(kPurgeClear);
-    observer_.setStatus(msg::kWaitingResponse);
-    if (!pacedWait(12)) return Step::Cancelled;
-    port_->purge(kPurgeAll);
-    // The radio wants each byte of its access code as a write of its own.
-    for (std::uint8_t byte : word_) {
-      port_->purge(kPurgeClear);
-      port_->write(&byte, 1);
-    }
-    awake = wakeUpAcknowledged();
-    if (!awake) pacer_.pause(2);
+CloneTransfer::Step CloneTransfer::handshake(int attempts) {
+  woke_ = false;
+  for (int attempt = 1; attempt <= attempts && !woke_; ++attempt) {
+    if (wakeUpAttempt() == Step::Cancelled) return Step::Cancelled;
   }
-  if (!awake) return Step::CommunicationError;
+  if (!woke_) return Step::CommunicationError;
 
   // Whatever the radio says right after waking is of no interest.
   std::size_t got = 0;
@@ -86,8 +95,24 @@ CloneTransfer::Step CloneTransfer::handshake() {
   port_->purge(kPurgeClear);
   send(&kIdentifyRequest, 1);
   port_->read(receive_.data(), kIdentityBytes, got);
+  identity_.assign(receive_.begin(), receive_.begin() + static_cast<std::ptrdiff_t>(got));
   if (!pacedWait(16)) return Step::Cancelled;
   return confirm();
+}
+
+CloneTransfer::Step CloneTransfer::wakeUpAttempt() {
+  port_->purge(kPurgeClear);
+  observer_.setStatus(msg::kWaitingResponse);
+  if (!pacedWait(12)) return Step::Cancelled;
+  port_->purge(kPurgeAll);
+  // The radio wants each byte of its access code as a write of its own.
+  for (std::uint8_t byte : word_) {
+    port_->purge(kPurgeClear);
+    port_->write(&byte, 1);
+  }
+  woke_ = wakeUpAcknowledged();
+  if (!woke_) pacer_.pause(2);
+  return Step::Next;
 }
 
 bool CloneTransfer::wakeUpAcknowledged() {

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "link/pacer.h"
 #include "link/serial_port.h"
@@ -24,6 +25,14 @@ enum class TransferOutcome {
   Failed,      // a protocol error was shown (or Cancel answered to it)
 };
 
+// What one wake-up attempt on a port found.
+enum class ProbeOutcome {
+  RadioAnswered,  // the wake-up was acknowledged
+  NoAnswer,       // nothing acknowledged it
+  Cancelled,
+  OpenFailed,     // see openError(); the failure was shown
+};
+
 class CloneTransfer {
  public:
   CloneTransfer(PortOpener opener, Pacer& pacer, TransferObserver& observer, WakeUpWord word);
@@ -37,6 +46,17 @@ class CloneTransfer {
   // completed write, fewer when it stopped.
   int blocksWritten() const { return blocksWritten_; }
 
+  // Whether a radio is on the port: one wake-up attempt and, when it is
+  // acknowledged, the identification and confirmation too, so the radio is
+  // left as after any handshake and wakes again for the next conversation.
+  // It asks no Retry/Cancel question: a radio that wakes but stumbles later
+  // still counts as there.  The port is closed on return.
+  ProbeOutcome probe(const std::string& portName);
+
+  // The identification the radio sent after the last wake-up (fewer than 8
+  // bytes when it fell silent; none before a wake-up was acknowledged).
+  const std::vector<std::uint8_t>& identity() const { return identity_; }
+
   // errno of the last failed open, for diagnostics.
   int openError() const { return openError_; }
   const std::string& openDevice() const { return openDevice_; }
@@ -48,8 +68,10 @@ class CloneTransfer {
     bool fillProgress;
   };
 
+  OpenedPort open(const std::string& portName);
   Ending converse(TransferDirection direction, RadioImage& image);
-  Step handshake();
+  Step handshake(int attempts);
+  Step wakeUpAttempt();
   bool wakeUpAcknowledged();
   Step confirm();
   Ending writeBlocks(const RadioImage& image);
@@ -67,12 +89,14 @@ class CloneTransfer {
   WakeUpWord word_;
   int openError_ = 0;
   std::string openDevice_;
+  std::vector<std::uint8_t> identity_;
 
   // Per run.
   SerialPort* port_ = nullptr;
   std::array<std::uint8_t, 20> receive_{};
   int progress_ = 0;
   int blocksWritten_ = 0;
+  bool woke_ = false;  // the last wake-up attempt was acknowledged
 };
 
 }  // namespace qm314

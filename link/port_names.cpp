@@ -2,6 +2,7 @@
 #include "link/port_names.h"
 
 #include <cstdlib>
+#include <filesystem>
 
 namespace qm314 {
 
@@ -14,6 +15,24 @@ std::string DevicePathForPort(const std::string& portName) {
     return "/dev/ttyUSB" + std::to_string(i);
   }
   return portName;
+}
+
+std::string CanonicalDevicePath(const std::string& portName) {
+  const std::string path = DevicePathForPort(portName);
+  std::error_code ec;
+  const std::filesystem::path resolved = std::filesystem::weakly_canonical(path, ec);
+  return ec ? path : resolved.string();
+}
+
+std::optional<std::pair<std::size_t, std::size_t>> FindRepeatedPort(const std::vector<std::string>& ports) {
+  std::vector<std::string> devices;
+  for (const std::string& port : ports) devices.push_back(CanonicalDevicePath(port));
+  for (std::size_t j = 1; j < devices.size(); ++j) {
+    for (std::size_t i = 0; i < j; ++i) {
+      if (devices[i] == devices[j]) return std::pair{i, j};
+    }
+  }
+  return std::nullopt;
 }
 
 }  // namespace qm314

@@ -1,0 +1,98 @@
+// The rounds of a batch on the command line: the radios on every port, then
+// Enter for the next ones, until Ctrl+C or the end of input.
+#include "cli/batch_write.h"
+
+#include <poll.h>
+#include <unistd.h>
+
+#include "cli/batch_console.h"
+#include "cli/interrupts.h"
+#include "cli/messages.h"
+#include "link/batch_writer.h"
+#include "link/posix_serial_port.h"
+
+namespace qm314::cli {
+namespace {
+
+// How often a batch that finds its radios by itself looks at the terminal for
+// the end of input.
+constexpr int kInputLookMs = 200;
+
+// Whether the user asked for the next round: a line of input, or nothing at
+// all at the end of input or on Ctrl+C.
+bool NextRoundWanted(Invocation& invocation, BatchConsole& console) {
+  if (invocation.in == nullptr) return false;
+  if (invocation.inIsTerminal) console.say(messages::kNextRoundPrompt);
+  std::string line;
+  return std::getline(*invocation.in, line) && !InterruptCancels::flag().load();
+}
+
+// Until every port has ended; the end of input on a terminal (Ctrl+D) stops them.
+void WaitForPorts(Invocation& invocation, BatchWriter& writer) {
+  while (!writer.ended()) {
+    if (!invocation.inIsTerminal) {
+      usleep(kInputLookMs * 1000);
+      continue;
+    }
+    pollfd input{STDIN_FILENO, POLLIN, 0};
+    if (poll(&input, 1, kInputLookMs) <= 0) continue;
+    char buffer[256];
+    if (::read(STDIN_FILENO, buffer, sizeof buffer) <= 0) writer.stop();
+  }
+}
+
+}  // namespace
+
+int RunBatchWrite(Invocation& invocation, const std::vector<std::string>& ports, const RadioImage& image,
+                  const BatchWriteOptions& options) {
+  std::string error;
+  const std::optional<WakeUpWord> word = ConfiguredCloneWord(options.cloneLetters, error);
+  if (!word) throw UsageError(error);
+  BatchLog log;
+  if (options.logPath && !log.open(*options.logPath, error)) throw InputError(error);
+
+  InterruptCancels interrupts;
+  BatchConsole console(invocation.out, invocation.err, invocation.errIsTerminal, ports);
+  BatchJob job;
+  job.ports = ports;
+  job.image = image;
+  job.opener = OpenPortByName;
+  job.word = *word;
+  job.verify = options.verify;
+  job.waitForRadio = options.waitForRadio;
+  job.repeat = options.repeat;
+  job.log = options.logPath ? &log : nullptr;
+  job.cancel = &InterruptCancels::flag();
+  BatchWriter writer(std::move(job), console);
+
+  int radiosTallied = -1;
+  if (options.waitForRadio) {
+    WaitForPorts(invocation, writer);
+  } else {
+    for (;;) {
+      writer.nextRound();
+      writer.waitRoundEnd();
+      if (!options.repeat || InterruptCancels::flag().load()) break;
+      console.finish();
+      radiosTallied = writer.tally().radios();
+      invocation.out << TallyText(writer.tally()) << '\n' << std::flush;
+      if (!NextRoundWanted(invocation, console)) break;
+    }
+  }
+  writer.stop();
+  writer.wait();
+  console.finish();
+
+  const bool stopped = InterruptCancels::flag().load();
+  if (stopped) invocation.err << messages::kProgram << ": " << messages::kBatchStopped << '\n';
+  const Tally tally = writer.tally();
+  if (tally.radios() != radiosTallied) invocation.out << TallyText(tally) << '\n';
+  const std::string logError = log.error();
+  if (!logError.empty()) invocation.err << messages::kProgram << ": " << logError << '\n';
+
+  const int done = options.verify ? tally.verified() : tally.written();
+  const bool everyRadio = tally.radios() > 0 && done == tally.radios() && tally.failed() == 0;
+  return everyRadio && logError.empty() ? kExitSuccess : kExitRadioFailed;
+}
+
+}  // namespace qm314::cli
