@@ -39,7 +39,7 @@ TEST(Programs, EachPrintsItsVersionAndUsageAndSucceeds) {
   }
   const Finished commandHelp = RunCli({"write", "--help"});
   EXPECT_EQ(commandHelp.status, 0);
-  EXPECT_EQ(commandHelp.out.rfind("usage: qm314-cli write PORT FILE [--backup OLD]", 0), 0u) << commandHelp.out;
+  EXPECT_EQ(commandHelp.out.rfind("usage: qm314-cli write PORT[,PORT...] FILE [--backup OLD]", 0), 0u) << commandHelp.out;
 }
 
 TEST(Programs, APipeADeviceOrAFolderIsRefusedAtOnceByEveryReader) {
