@@ -14,6 +14,7 @@
 #include "cli/messages.h"
 #include "cli/output_file.h"
 #include "cli/radio_transfer.h"
+#include "link/batch_messages.h"
 #include "link/port_names.h"
 #include "link/write_verify.h"
 #include "radio/image_file.h"
@@ -43,7 +44,7 @@ std::vector<std::string> SplitPorts(const std::string& text) {
     if (port.empty()) throw UsageError(messages::kEmptyPortName);
   }
   if (const auto repeated = FindRepeatedPort(ports)) {
-    throw UsageError(messages::RepeatedPort(ports[repeated->first], ports[repeated->second]));
+    throw UsageError(batch_msg::SamePortTwice(ports[repeated->first], ports[repeated->second]));
   }
   return ports;
 }

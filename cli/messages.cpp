@@ -28,9 +28,6 @@ std::string BackupOverFile(std::string_view file) {
 std::string BackupSaved(std::string_view path) {
   return "backup: the radio's 1024 bytes as they were are in " + Quoted(path);
 }
-std::string RepeatedPort(std::string_view first, std::string_view second) {
-  return Quoted(first) + " and " + Quoted(second) + " are the same port; name each port once";
-}
 std::string NotWithSeveralRadios(std::string_view option) {
   return std::string(option) +
          " is for one radio at a time; it does not go with several ports, --repeat, --wait-for-radio or --log";

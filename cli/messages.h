@@ -41,7 +41,6 @@ inline constexpr const char* kBatchStopped = "stopped; every port is closed and 
 inline constexpr const char* kNextRoundPrompt =
     "Put the next radios on and press Enter to write them (Ctrl+D or Ctrl+C ends): ";
 inline constexpr const char* kEmptyPortName = "a port name is empty; separate the ports with single commas";
-std::string RepeatedPort(std::string_view first, std::string_view second);
 std::string NotWithSeveralRadios(std::string_view option);
 
 }  // namespace qm314::cli::messages

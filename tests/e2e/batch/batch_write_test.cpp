@@ -44,12 +44,6 @@ std::vector<std::string> Fields(const std::string& line) {
   return fields;
 }
 
-int Writes(const std::string& simLog) {
-  int n = 0;
-  for (const std::string& line : Lines(simLog)) n += line.rfind("write 0x", 0) == 0 ? 1 : 0;
-  return n;
-}
-
 bool PortIsFree(const std::string& device) {
   OpenedPort opened = PosixSerialPort::open(device);
   return opened.port != nullptr;
@@ -124,7 +118,9 @@ TEST_F(BatchWrite, AFailingRadioLeavesTheOthersWrittenAndVerifiedAndEveryRadioIs
 TEST_F(BatchWrite, StopInTheMiddleClosesEveryPortAndSendsNoFurtherBlock) {
   Sim sim({"--image", path("radio.bin"), "--log", path("sim.log")}, 3);
   Child cli(QM314_CLI_PATH, {"write", ports(sim), path("new.int"), "--log", path("radios.csv")});
-  auto writesOf = [this](int radio) { return Writes(path("sim-" + std::to_string(radio) + ".log")); };
+  auto writesOf = [this](int radio) {
+    return CountLinesStartingWith(path("sim-" + std::to_string(radio) + ".log"), "write 0x");
+  };
   for (int i = 0; i < 600 && std::min({writesOf(1), writesOf(2), writesOf(3)}) < 30; ++i) {
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
   }

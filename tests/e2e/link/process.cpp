@@ -166,6 +166,13 @@ int CountLines(const std::string& path, const std::string& line) {
   return n;
 }
 
+int CountLinesStartingWith(const std::string& path, const std::string& prefix) {
+  std::ifstream in(path);
+  int n = 0;
+  for (std::string l; std::getline(in, l);) n += l.rfind(prefix, 0) == 0 ? 1 : 0;
+  return n;
+}
+
 bool WaitForLine(const std::string& path, const std::string& line, double timeoutSeconds) {
   const double deadline = Now() + timeoutSeconds;
   while (Now() < deadline) {

@@ -66,6 +66,8 @@ std::vector<std::uint8_t> ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes);
 // Lines of a text file that equal `line`.
 int CountLines(const std::string& path, const std::string& line);
+// Lines of a text file that begin with `prefix`.
+int CountLinesStartingWith(const std::string& path, const std::string& prefix);
 // Waits until the file holds a line equal to `line`; false after the time-out.
 bool WaitForLine(const std::string& path, const std::string& line, double timeoutSeconds);
 
