@@ -25,6 +25,7 @@ inline constexpr int kDebugOnLine = 32778;
 inline constexpr int kProgramVerify = 32779;
 inline constexpr int kFileImportChannels = 32780;
 inline constexpr int kFileExportChannels = 32781;
+inline constexpr int kProgramWriteSeveral = 32782;
 
 // Object names of the actions.
 inline constexpr const char* kFileNewName = "ID_FILE_NEW";
@@ -48,5 +49,6 @@ inline constexpr const char* kDebugOnLineName = "ID_DEBUG_ON_LINE";
 inline constexpr const char* kProgramVerifyName = "ID_PROGRAM_VERIFY";
 inline constexpr const char* kFileImportChannelsName = "ID_FILE_IMPORT_CHANNELS";
 inline constexpr const char* kFileExportChannelsName = "ID_FILE_EXPORT_CHANNELS";
+inline constexpr const char* kProgramWriteSeveralName = "ID_PROGRAM_WRITE_SEVERAL";
 
 }  // namespace qm314::command

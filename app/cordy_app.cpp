@@ -13,6 +13,7 @@
 #include "app/recent_files.h"
 #include "debugmode/debug_mode_dlg.h"
 #include "editor/cordy_view.h"
+#include "link/batch_write_dlg.h"
 #include "editor/message_box.h"
 #include "editor/messages.h"
 #include "editor/print_dialogs.h"
@@ -126,6 +127,7 @@ void CCordyApp::ConnectCommands() {
     settings_->setValue(QLatin1String(kVerifyAfterWriteKey), on);
     settings_->sync();
   });
+  view_->batchDialog()->SetSettingsStore(settings_);
   frame->setCloseGuard([this] { return SaveModified(); });
   frame->setDropHandler([this](const QString& path) {
     if (SaveModified()) OpenDocumentFile(path);

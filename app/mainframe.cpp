@@ -106,6 +106,10 @@ void CMainFrame::CreateMenus() {
   program->addSeparator();
   AddCommand(program, kProgramWrite, kProgramWriteName,
              QStringLiteral("&Write To Radio\tCtrl+W"), QStringLiteral("Write Data to Radio \nWrite"));
+  AddCommand(program, kProgramWriteSeveral, kProgramWriteSeveralName,
+             QStringLiteral("Write To &Several Radios..."),
+             QStringLiteral("Write the form to a radio on each of several ports at once, round after "
+                            "round\nWrite To Several Radios"));
   program->addSeparator();
   AddCommand(program, kProgramVerify, kProgramVerifyName, QStringLiteral("&Verify After Write"),
              QStringLiteral("Read the radio back after each write and compare it with what was "
@@ -223,6 +227,7 @@ void CMainFrame::SetView(CCordyView* view) {
   // Read From Radio goes through the application, which first asks to save a
   // modified document.
   connect(action(kProgramWrite), &QAction::triggered, view, &CCordyView::OnWriteToRadio);
+  connect(action(kProgramWriteSeveral), &QAction::triggered, view, &CCordyView::OnWriteToSeveralRadios);
   connect(view, &CCordyView::TransferRunningChanged, this, &CMainFrame::OnTransferRunningChanged);
   OnUpdatePortMenu();
 }
@@ -231,6 +236,8 @@ void CMainFrame::OnTransferRunningChanged(bool running) {
   // A second transfer cannot start beside the first, nor change its direction.
   action(command::kProgramRead)->setEnabled(!running);
   action(command::kProgramWrite)->setEnabled(!running);
+  // A running batch's dialog can always be brought back to the front.
+  action(command::kProgramWriteSeveral)->setEnabled(!running || view_->IsBatchRunning());
   if (!running && closeAfterTransfer_) {
     closeAfterTransfer_ = false;
     QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);

@@ -52,6 +52,7 @@ CCordyView::CCordyView(Context context, QWidget* parent)
   }
   m_pHints = new StatusHints(this, m_Grid, [this](const QString& text) { ShowHint(text); });
   CreateTransfer();
+  CreateBatchWrite();
 }
 
 void CCordyView::OnInitialUpdate() {

@@ -19,6 +19,7 @@ class QLineEdit;
 
 namespace qm314 {
 
+class CBatchWriteDlg;
 class CCordyDoc;
 class CMSFlexGrid;
 class CTransferDlg;
@@ -67,17 +68,20 @@ class CCordyView : public QWidget {
 
   CMSFlexGrid* grid() const { return m_Grid; }
   CTransferDlg* transferDialog() const { return m_pTransferDlg; }
+  CBatchWriteDlg* batchDialog() const { return m_pBatchDlg; }
 
   // The line transfers open and the pace they keep: the serial ports and
   // real time unless a test says otherwise.
   void SetTransferLine(PortOpener opener, std::shared_ptr<Pacer> pacer);
-  bool IsTransferRunning() const { return m_bTransferRunning; }
+  // A single transfer, or a batch of several radios, holds ports.
+  bool IsTransferRunning() const;
+  bool IsBatchRunning() const;
   bool IsWriteRunning() const { return m_bTransferRunning && m_bWriteToRadio; }
   // Whether a completed write is read back and compared with what was sent.
   void SetVerifyAfterWrite(bool verify) { m_bVerifyAfterWrite = verify; }
   bool VerifyAfterWrite() const { return m_bVerifyAfterWrite; }
-  // Raises the running transfer's cancel flag; TransferRunningChanged(false)
-  // follows once its port is closed.
+  // Raises the running transfer's cancel flag, or stops the batch;
+  // TransferRunningChanged(false) follows once their ports are closed.
   void CancelTransfer();
   CCordyDoc& document() const { return context_.document; }
   MessageBoxHost& boxes() const { return context_.boxes; }
@@ -89,6 +93,8 @@ class CCordyView : public QWidget {
   // Commands 32771 and 32772: choose the direction and open the progress dialog.
   void OnReadFromRadio();
   void OnWriteToRadio();
+  // Program › Write To Several Radios: opens (or raises) the batch dialog.
+  void OnWriteToSeveralRadios();
   void OnPortCom1() { m_strPortName = QStringLiteral("COM1"); }
   void OnPortCom2() { m_strPortName = QStringLiteral("COM2"); }
   void OnPortCom3() { m_strPortName = QStringLiteral("COM3"); }
@@ -117,6 +123,7 @@ class CCordyView : public QWidget {
   void ShowHint(const QString& text);
   void MarkModified();
   void CreateTransfer();
+  void CreateBatchWrite();
   void OpenTransferDialog(bool writeToRadio, const char* caption);
   void SetTransferRunning(bool running);
   void ReportVerify(const TransferResult& result);
@@ -149,6 +156,7 @@ class CCordyView : public QWidget {
   StatusHints* m_pHints = nullptr;
 
   CTransferDlg* m_pTransferDlg = nullptr;
+  CBatchWriteDlg* m_pBatchDlg = nullptr;
   bool m_bWriteToRadio = false;
   bool m_bTransferRunning = false;
   bool m_bVerifyAfterWrite = false;

@@ -7,6 +7,7 @@
 #include "editor/cordy_view.h"
 #include "editor/message_box.h"
 #include "editor/msflexgrid.h"
+#include "link/batch_write_dlg.h"
 #include "link/messages.h"
 #include "link/pacer.h"
 #include "link/posix_serial_port.h"
@@ -64,6 +65,7 @@ CCordyView::~CCordyView() {
 }
 
 void CCordyView::SetTransferLine(PortOpener opener, std::shared_ptr<Pacer> pacer) {
+  m_pBatchDlg->SetLine(opener, pacer);
   m_portOpener = std::move(opener);
   m_pacer = std::move(pacer);
 }
@@ -75,7 +77,7 @@ void CCordyView::OnWriteToRadio() { OpenTransferDialog(true, msg::kWritingCaptio
 void CCordyView::OpenTransferDialog(bool writeToRadio, const char* caption) {
   // The commands are disabled while a transfer runs; the direction it runs
   // in was fixed at its Start.
-  if (m_bTransferRunning) return;
+  if (IsTransferRunning()) return;
   CommitCellEdit();
   m_bWriteToRadio = writeToRadio;
   m_pTransferDlg->SetCaption(QString::fromUtf8(caption));
@@ -151,11 +153,15 @@ void CCordyView::ReportVerify(const TransferResult& result) {
 
 void CCordyView::CancelTransfer() {
   if (m_bTransferRunning) m_pTransferDlg->OnCancel();
+  if (IsBatchRunning()) m_pBatchDlg->OnStop();
 }
+
+bool CCordyView::IsTransferRunning() const { return m_bTransferRunning || IsBatchRunning(); }
 
 void CCordyView::SetTransferRunning(bool running) {
   m_bTransferRunning = running;
-  emit TransferRunningChanged(running);
+  m_pBatchDlg->SetOtherTransferRunning(running);
+  emit TransferRunningChanged(IsTransferRunning());
 }
 
 }  // namespace qm314
