@@ -32,13 +32,13 @@ constexpr std::array kCommands = {
     Command{"read", "PORT -o OUT [--retries N] [--clone-word LETTERS]",
             "read the radio on PORT (COM1-COM4 or a device) and save its 1024 bytes", RunRead},
     Command{"write",
-            "PORT[,PORT...] FILE [--backup OLD] [--verify] [--retries N] [--repeat] [--wait-for-radio]\n"
-            "      [--log LOG] [--clone-word LETTERS]",
+            "PORT[,PORT...] FILE [--backup OLD] [--verify] [--retries N] [--repeat] [--wait-for-radio] "
+            "[--log LOG.csv] [--clone-word LETTERS]",
             "encode FILE as the program does and write it to the radio on PORT; --backup reads the\n"
             "      radio into OLD first, --verify reads it back afterwards and names every differing block.\n"
             "      Several ports are written at the same time; --repeat goes on with the next radios\n"
             "      (Enter starts each round, or with --wait-for-radio each port starts when its next\n"
-            "      radio answers); --log appends a CSV line per radio to LOG",
+            "      radio answers); --log appends a CSV line per radio to LOG.csv",
             RunWrite},
     Command{"diff", "A B", "what differs between two files: channels, settings, other bytes (exit 1 if any)",
             RunDiff},
