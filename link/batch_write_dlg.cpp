@@ -166,6 +166,13 @@ void CBatchWriteDlg::SetOtherTransferRunning(bool running) {
 bool CBatchWriteDlg::IsRunning() const { return writer_ != nullptr; }
 
 void CBatchWriteDlg::FillPorts() {
+  // The devices present may have changed since the last opening; the ports
+  // ticked then stay ticked where they still are.
+  QStringList ticked;
+  for (int i = 0; i < m_lstPorts->topLevelItemCount(); ++i) {
+    const QTreeWidgetItem* item = m_lstPorts->topLevelItem(i);
+    if (item->checkState(kPort) == Qt::Checked) ticked << item->data(kPort, Qt::UserRole).toString();
+  }
   m_lstPorts->clear();
   for (const PortChoice& choice : PortChoices()) {
     auto* item = new QTreeWidgetItem(m_lstPorts);
@@ -173,7 +180,7 @@ void CBatchWriteDlg::FillPorts() {
     item->setData(kPort, Qt::UserRole, Text(choice.name));
     item->setText(kDevice, Text(choice.present ? choice.device : choice.device + " " + batch_msg::kNotPresent));
     item->setFlags((item->flags() | Qt::ItemIsUserCheckable) & ~Qt::ItemIsEditable);
-    item->setCheckState(kPort, Qt::Unchecked);
+    item->setCheckState(kPort, ticked.contains(Text(choice.name)) ? Qt::Checked : Qt::Unchecked);
     auto* bar = new QProgressBar(m_lstPorts);
     bar->setRange(transfer_template::kProgressMin, transfer_template::kProgressMax);
     bar->setValue(0);
@@ -300,9 +307,10 @@ void CBatchWriteDlg::OnStationChanged(const StationReport& report) {
   QTreeWidgetItem* item = StationItem(report.station);
   if (!item) return;
   const std::string text = StationText(report);
-  // A verify report's first line says it; the blocks are in the tooltip.
+  // A verify report's first line says it; the blocks are in the tooltip,
+  // which the radio's record filled in just before.
   item->setText(kState, Text(text.substr(0, text.find('\n'))));
-  item->setToolTip(kState, Text(text));
+  if (report.state != StationState::Finished) item->setToolTip(kState, Text(text));
   const bool failed = report.state == StationState::Finished &&
                       (report.outcome == RadioOutcome::Failed || report.outcome == RadioOutcome::VerifyFailed);
   item->setForeground(kState, failed ? QBrush(Qt::red) : palette().text());
@@ -319,9 +327,16 @@ void CBatchWriteDlg::OnRadioFinished(int station, const RadioRecord& record) {
   relay_->Received();
   tally_.add(record.outcome);
   m_stTally->setText(Text(TallyText(tally_)));
-  QTreeWidgetItem* item = StationItem(station);
-  // Why a port did not open, and what to do, where the user looks for it.
-  if (item && !record.details.empty()) item->setToolTip(kState, Text(record.message + "\n" + record.details));
+  // The whole message, and why a port did not open and what to do, where
+  // the user looks for them.
+  if (QTreeWidgetItem* item = StationItem(station)) {
+    StationReport finished;
+    finished.state = StationState::Finished;
+    finished.outcome = record.outcome;
+    finished.message = record.message;
+    const std::string outcome = StationText(finished);
+    item->setToolTip(kState, Text(record.details.empty() ? outcome : outcome + "\n" + record.details));
+  }
 }
 
 void CBatchWriteDlg::OnRoundEnded() {

@@ -65,8 +65,8 @@ class FrameTest : public QObject {
                           "&Import Channels...", "&Export Channels...", "-", "&Print...\tCtrl+P",
                           "Print Pre&view", "P&rint Setup...", "-", "E&xit"}));
     QCOMPARE(Texts(menus[1]->menu()->actions()),
-             (QStringList{"&Read From Radio\tCtrl+R", "-", "&Write To Radio\tCtrl+W", "-",
-                          "&Verify After Write"}));
+             (QStringList{"&Read From Radio\tCtrl+R", "-", "&Write To Radio\tCtrl+W",
+                          "Write To &Several Radios...", "-", "&Verify After Write"}));
     QCOMPARE(Texts(menus[2]->menu()->actions()),
              (QStringList{"COM1(&P)\tCtrl+C", "COM2(&Q)\tCtrl+D", "COM3(&S)\tCtrl+E",
                           "COM4(&T)\tCtrl+F"}));
@@ -79,6 +79,7 @@ class FrameTest : public QObject {
     QCOMPARE(ids, (QList<int>{57600, 57601, 57603, 57604, 32780, 32781, 57607, 57609, 57606, 57665}));
     QCOMPARE(t->frame()->action(32771)->objectName(), QString("ID_PROGRAM_READ"));
     QCOMPARE(t->frame()->action(32772)->objectName(), QString("ID_PROGRAM_WRITE"));
+    QCOMPARE(t->frame()->action(32782)->objectName(), QString("ID_PROGRAM_WRITE_SEVERAL"));
   }
 
   void onlyTheFourAcceleratorsAreBound() {
