@@ -24,6 +24,8 @@ inline constexpr const char* kSaveChanges = "Save changes to %1?";
 inline constexpr const char* kOpenAnyway = "%1 Open it anyway?";
 // Closing the window while a write to the radio runs.
 inline constexpr const char* kStopWriteAndExit = "A write to the radio is running. Stop it and exit?";
+inline constexpr const char* kStopBatchAndExit =
+    "Radios are being written on several ports. Stop every port and exit?";
 // %1: the argument that is not understood.
 inline constexpr const char* kBadArgument = "Unknown command-line argument: %1";
 

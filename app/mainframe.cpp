@@ -277,13 +277,16 @@ void CMainFrame::showEvent(QShowEvent* event) {
 void CMainFrame::closeEvent(QCloseEvent* event) {
   // A transfer holds the port: it is cancelled, and the window closes once
   // the port is closed again.  A write stopped half-way leaves the radio's
-  // settings mixed, so that one is only stopped if the user says so.
+  // settings mixed, so that one (or a batch's radios being written) is only
+  // stopped if the user says so.
   if (view_ && view_->IsTransferRunning()) {
     event->ignore();
     if (closeAfterTransfer_) return;
-    if (view_->IsWriteRunning() &&
-        view_->boxes().Show(this, QString::fromUtf8(msg::kStopWriteAndExit), BoxButtons::YesNo,
-                            BoxIcon::Question) != BoxAnswer::Yes) {
+    const char* question = view_->IsWriteRunning()   ? msg::kStopWriteAndExit
+                           : view_->IsBatchWriting() ? msg::kStopBatchAndExit
+                                                     : nullptr;
+    if (question != nullptr && view_->boxes().Show(this, QString::fromUtf8(question), BoxButtons::YesNo,
+                                                   BoxIcon::Question) != BoxAnswer::Yes) {
       return;
     }
     if (!view_->IsTransferRunning()) {

@@ -76,6 +76,8 @@ class CCordyView : public QWidget {
   // A single transfer, or a batch of several radios, holds ports.
   bool IsTransferRunning() const;
   bool IsBatchRunning() const;
+  // Some radio of the batch is taking blocks now.
+  bool IsBatchWriting() const;
   bool IsWriteRunning() const { return m_bTransferRunning && m_bWriteToRadio; }
   // Whether a completed write is read back and compared with what was sent.
   void SetVerifyAfterWrite(bool verify) { m_bVerifyAfterWrite = verify; }

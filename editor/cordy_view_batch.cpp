@@ -32,4 +32,6 @@ void CCordyView::OnWriteToSeveralRadios() {
 
 bool CCordyView::IsBatchRunning() const { return m_pBatchDlg != nullptr && m_pBatchDlg->IsRunning(); }
 
+bool CCordyView::IsBatchWriting() const { return m_pBatchDlg != nullptr && m_pBatchDlg->IsWriting(); }
+
 }  // namespace qm314

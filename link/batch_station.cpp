@@ -96,9 +96,9 @@ void BatchWriter::Station::writeRadio() {
       break;
     case TransferOutcome::Cancelled:
       // Nothing reached a radio that was stopped before its first block.
-      if (progress_ == 0) return;
+      if (transfer_.blocksWritten() == 0) return;
       record.outcome = RadioOutcome::Failed;
-      record.message = batch_msg::StoppedAfterBlocks(progress_);
+      record.message = batch_msg::StoppedAfterBlocks(transfer_.blocksWritten());
       break;
     case TransferOutcome::OpenFailed:
     case TransferOutcome::Failed:

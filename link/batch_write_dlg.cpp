@@ -165,6 +165,11 @@ void CBatchWriteDlg::SetOtherTransferRunning(bool running) {
 
 bool CBatchWriteDlg::IsRunning() const { return writer_ != nullptr; }
 
+bool CBatchWriteDlg::IsWriting() const {
+  return IsRunning() && std::find(stationStates_.begin(), stationStates_.end(), StationState::Writing) !=
+                            stationStates_.end();
+}
+
 void CBatchWriteDlg::FillPorts() {
   // The devices present may have changed since the last opening; the ports
   // ticked then stay ticked where they still are.
@@ -229,6 +234,7 @@ void CBatchWriteDlg::OnStart() {
   job.log = m_chkLog->isChecked() ? &log_ : nullptr;
 
   stationItems_ = items;
+  stationStates_.assign(items.size(), StationState::Ready);
   tally_ = Tally{};
   m_stTally->setText(Text(TallyText(tally_)));
   for (int i = 0; i < m_lstPorts->topLevelItemCount(); ++i) {
@@ -306,6 +312,7 @@ void CBatchWriteDlg::OnStationChanged(const StationReport& report) {
   relay_->Received();
   QTreeWidgetItem* item = StationItem(report.station);
   if (!item) return;
+  stationStates_[static_cast<std::size_t>(report.station)] = report.state;
   const std::string text = StationText(report);
   // A verify report's first line says it; the blocks are in the tooltip,
   // which the radio's record filled in just before.

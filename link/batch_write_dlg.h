@@ -55,6 +55,8 @@ class CBatchWriteDlg : public QDialog {
 
   // From Start until every port of the batch is closed again.
   bool IsRunning() const;
+  // Some port's radio is taking blocks now.
+  bool IsWriting() const;
   Tally tally() const { return tally_; }
 
  signals:
@@ -107,6 +109,7 @@ class CBatchWriteDlg : public QDialog {
   BatchLog log_;
   std::unique_ptr<BatchWriter> writer_;
   std::vector<QTreeWidgetItem*> stationItems_;  // the batch's ports, in order
+  std::vector<StationState> stationStates_;
   Tally tally_;
 };
 

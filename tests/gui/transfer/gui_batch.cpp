@@ -1,7 +1,8 @@
 // Program › Write To Several Radios against three simulated radios on COM1-COM3,
 // driven by keys: a failing radio stays on its own line while the others are
 // written and verified, Enter starts the next round, and closing the main
-// window in the middle of a round stops every port before the window goes.
+// window in the middle of a round asks, then stops every port before the
+// window goes.
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
@@ -135,7 +136,7 @@ class BatchTest : public QObject {
     QCOMPARE(t.settings().value("BatchWrite/LogFile").toString(), QString::fromStdString(rig.path("radios.csv")));
   }
 
-  void closingTheMainWindowStopsEveryPortFirst() {
+  void closingTheMainWindowAsksThenStopsEveryPortFirst() {
     BatchRig rig({});
     AppUnderTest& t = rig.app();
     rig.openAndChooseThreePorts();
@@ -144,7 +145,11 @@ class BatchTest : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(std::min({rig.writes(1), rig.writes(2), rig.writes(3)}) >= 20, 30000);
     const int before[] = {rig.writes(1), rig.writes(2), rig.writes(3)};
 
+    // Radios stopped half-way keep mixed settings: the user is asked first.
+    t.boxes.Answer(BoxAnswer::Yes);
     t.frame()->close();
+    QCOMPARE(t.boxes.shown(),
+             QStringList{"Radios are being written on several ports. Stop every port and exit?"});
     // The window waits for the ports.
     QVERIFY(t.frame()->isVisible());
     QTRY_VERIFY_WITH_TIMEOUT(!t.frame()->isVisible(), 10000);
