@@ -7,11 +7,11 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "cli/command.h"
 #include "cli/messages.h"
 #include "radio/image_file.h"
+#include "radio/messages.h"
 
 namespace qm314::cli {
 
@@ -35,10 +35,15 @@ std::string ReadTextFile(const std::string& path) {
   if (std::filesystem::is_directory(path, ec)) throw InputError(messages::CannotRead(path, std::strerror(EISDIR)));
   std::ifstream file(path, std::ios::binary);
   if (!file) throw InputError(messages::CannotRead(path, std::strerror(errno)));
-  std::ostringstream content;
-  content << file.rdbuf();
+  // A pipe is read as it comes (import <(...) is a fair use), but never
+  // without end: /dev/zero or a runaway generator would exhaust memory.
+  std::string content(kMaxTextFileSize + 1, '\0');
+  file.read(content.data(), static_cast<std::streamsize>(content.size()));
   if (file.bad()) throw InputError(messages::CannotRead(path, std::strerror(errno)));
-  return content.str();
+  content.resize(static_cast<std::size_t>(file.gcount()));
+  if (content.size() > kMaxTextFileSize)
+    throw InputError(messages::CannotRead(path, qm314::messages::TextFileTooLarge(kMaxTextFileSize)));
+  return content;
 }
 
 }  // namespace qm314::cli

@@ -133,8 +133,11 @@ FileResult ReadWholeFile(const std::string& path, std::string& content) {
   std::string text;
   std::uint8_t chunk[16384];
   ssize_t got = 0;
-  while ((got = ReadUpTo(fd.get(), chunk, sizeof chunk)) > 0)
+  while ((got = ReadUpTo(fd.get(), chunk, sizeof chunk)) > 0) {
     text.append(reinterpret_cast<const char*>(chunk), static_cast<std::size_t>(got));
+    if (text.size() > kMaxTextFileSize)
+      return FileResult::Failure(messages::CannotOpenFile(path, messages::TextFileTooLarge(kMaxTextFileSize)));
+  }
   if (got < 0) return FileResult::Failure(messages::CannotOpenFile(path, SystemReason(errno)));
   content = std::move(text);
   return FileResult::Success();

@@ -24,7 +24,12 @@ struct FileResult {
 // not a regular file (folder, named pipe, device) fails at once.
 FileResult ReadImageFile(const std::string& path, RadioImage& image);
 
-// The whole content of path, under the same rule: a regular file only.
+// Channel rows are a few kilobytes: a text file past this is not one, and
+// reading it whole (or a device that never ends) would only exhaust memory.
+constexpr std::size_t kMaxTextFileSize = 1 << 20;
+
+// The whole content of path, under the same rule: a regular file only, of at
+// most kMaxTextFileSize bytes.
 FileResult ReadWholeFile(const std::string& path, std::string& content);
 
 // Writes the image to a temporary file beside path and renames it over path,

@@ -21,6 +21,10 @@ std::string NotARegularFile(unsigned mode) {
   return std::string("it is ") + kind + ", not a file";
 }
 
+std::string TextFileTooLarge(std::size_t limit) {
+  return "it is larger than " + std::to_string(limit / 1024) + " KiB, far more than channel rows take";
+}
+
 std::string FileTooShort(const std::string& path, std::size_t size) {
   return "Cannot open \"" + path + "\": it holds " + std::to_string(size) +
          " bytes, but a channel data file holds " + std::to_string(layout::kImageSize) +

@@ -15,6 +15,8 @@ namespace qm314::messages {
 std::string CannotOpenFile(const std::string& path, const std::string& reason);
 // Why a path that is not a regular file is refused; mode is its st_mode.
 std::string NotARegularFile(unsigned mode);
+// Why a text file past limit bytes is refused.
+std::string TextFileTooLarge(std::size_t limit);
 // The file ends before the image does; the document is left as it was.
 std::string FileTooShort(const std::string& path, std::size_t size);
 // The file's bytes are not what the program stores: name is how the user knows the file.

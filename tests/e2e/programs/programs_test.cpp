@@ -70,6 +70,11 @@ TEST(Programs, APipeADeviceOrAFolderIsRefusedAtOnceByEveryReader) {
     EXPECT_NE(print.err.find(refusal), std::string::npos) << print.err;
 #endif
   }
+  // Channel rows may come through a pipe, but never without end.
+  const Finished endless = RunCli({"import", "/dev/zero", good, "-o", dir + "/out.int"}, 10);
+  EXPECT_EQ(endless.status, 2);
+  EXPECT_EQ(endless.err, "qm314-cli import: cannot read \"/dev/zero\": it is larger than 1024 KiB, far more "
+                         "than channel rows take\n");
   struct stat info {};
   EXPECT_NE(::stat((dir + "/out.int").c_str(), &info), 0);
 }
