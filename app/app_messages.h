@@ -5,7 +5,11 @@ namespace qm314::msg {
 
 // Caption of the main window, after the document's name.
 inline constexpr const char* kFrameCaption = "Trevna QM-314 Programming Software";
-inline constexpr const char* kSettingsKey = "Local AppWizard-Generated Applications";
+// The settings store: ~/.config/qm314/qm314.conf.
+inline constexpr const char* kSettingsOrganisation = "qm314";
+inline constexpr const char* kSettingsApplication = "qm314";
+// Where earlier versions kept them, under the original program's key.
+inline constexpr const char* kOldSettingsKey = "Local AppWizard-Generated Applications";
 inline constexpr const char* kFileFilter = "Channel Data (*.int)";
 inline constexpr const char* kFileExtension = ".int";
 // The name of a document that has no file: a new one, or what the radio gave.

@@ -11,6 +11,7 @@
 #include "app/file_prompts.h"
 #include "app/mainframe.h"
 #include "app/recent_files.h"
+#include "app/settings_store.h"
 #include "debugmode/debug_mode_dlg.h"
 #include "editor/cordy_view.h"
 #include "link/batch_write_dlg.h"
@@ -43,8 +44,7 @@ CCordyApp::CCordyApp(Services services) {
     services.files = ownFiles_.get();
   }
   if (!services.settings) {
-    ownSettings_ = std::make_unique<QSettings>(QString::fromUtf8(msg::kSettingsKey),
-                                               QString::fromUtf8(msg::kBoxCaption));
+    ownSettings_ = OpenSettingsStore();
     services.settings = ownSettings_.get();
   }
   if (!services.prints) {
