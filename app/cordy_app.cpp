@@ -29,6 +29,8 @@ namespace {
 
 // Off unless the user turned it on: a read-back doubles the time a write takes.
 constexpr const char* kVerifyAfterWriteKey = "Settings/VerifyAfterWrite";
+// The main window's size and place when it was last closed.
+constexpr const char* kWindowPlacementKey = "Window/Placement";
 
 }  // namespace
 
@@ -97,6 +99,8 @@ bool CCordyApp::InitInstance(const QStringList& arguments) {
     view_->OnInitialUpdate();
   }
 
+  // The window comes back where it was closed; the first start centres it.
+  frame_->RestorePlacement(settings_->value(QLatin1String(kWindowPlacementKey)).toByteArray());
   frame_->show();
   return true;
 }
@@ -128,7 +132,12 @@ void CCordyApp::ConnectCommands() {
     settings_->sync();
   });
   view_->batchDialog()->SetSettingsStore(settings_);
-  frame->setCloseGuard([this] { return SaveModified(); });
+  frame->setCloseGuard([this] {
+    if (!SaveModified()) return false;
+    settings_->setValue(QLatin1String(kWindowPlacementKey), frame_->saveGeometry());
+    settings_->sync();
+    return true;
+  });
   frame->setDropHandler([this](const QString& path) {
     if (SaveModified()) OpenDocumentFile(path);
   });

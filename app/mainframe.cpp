@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -36,6 +37,18 @@ QString LocalIntFile(const QMimeData* data) {
   }
   return {};
 }
+
+// The form in a scroll area: scroll bars once the window is smaller than the
+// form, the form following the window above that.  Its size hint is the
+// form's own size, which the frame shrinks to at the first start.
+class FormScrollArea : public QScrollArea {
+ public:
+  using QScrollArea::QScrollArea;
+  QSize sizeHint() const override {
+    const int frame = 2 * frameWidth();
+    return widget() ? widget()->minimumSize() + QSize(frame, frame) : QScrollArea::sizeHint();
+  }
+};
 
 }  // namespace
 
@@ -215,7 +228,14 @@ void CMainFrame::CreateStatusBar() {
 void CMainFrame::SetView(CCordyView* view) {
   using namespace command;
   view_ = view;
-  setCentralWidget(view);
+  auto* area = new FormScrollArea(this);
+  area->setObjectName(QStringLiteral("formScrollArea"));
+  area->setFrameShape(QFrame::NoFrame);
+  area->setWidgetResizable(true);
+  // Tab goes round the form's controls, not through the area around them.
+  area->setFocusPolicy(Qt::NoFocus);
+  area->setWidget(view);
+  setCentralWidget(area);
   connect(action(kPortCom1), &QAction::triggered, view, &CCordyView::OnPortCom1);
   connect(action(kPortCom2), &QAction::triggered, view, &CCordyView::OnPortCom2);
   connect(action(kPortCom3), &QAction::triggered, view, &CCordyView::OnPortCom3);
@@ -269,9 +289,17 @@ void CMainFrame::CenterWindow() {
   move(frame.topLeft());
 }
 
+void CMainFrame::RestorePlacement(const QByteArray& placement) {
+  if (!placement.isEmpty()) placed_ = restoreGeometry(placement);
+}
+
 void CMainFrame::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
+  // Centred once, at the first start; after that the window stays where the
+  // user puts it, also when it is shown again after a minimise.
+  if (placed_) return;
   CenterWindow();
+  placed_ = true;
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

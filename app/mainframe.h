@@ -1,7 +1,8 @@
 // CMainFrame: the main window with the File, Program, Port and View menus, the
 // toolbar, and the status bar with its message pane and CAP, NUM and SCRL.
-// Its caption names the document and marks it when modified; it centres
-// itself when shown.
+// Its caption names the document and marks it when modified.  The form sits in
+// a scroll area and follows the window's size; the window comes back where it
+// was closed, or centred at the first start.
 #pragma once
 
 #include <QMainWindow>
@@ -34,6 +35,10 @@ class CMainFrame : public QMainWindow {
   // "name[*] - caption", the mark showing while the document is modified.
   void ShowDocument(QString name, bool modified);
 
+  // Size and place from an earlier run (QWidget::saveGeometry); with none,
+  // the window is centred when it is first shown.
+  void RestorePlacement(const QByteArray& placement);
+
   // Puts the check mark on the Port item naming the view's port.
   void OnUpdatePortMenu();
 
@@ -58,6 +63,7 @@ class CMainFrame : public QMainWindow {
   std::function<bool()> closeGuard_;
   std::function<void(const QString&)> dropHandler_;
   bool closeAfterTransfer_ = false;
+  bool placed_ = false;
 };
 
 }  // namespace qm314

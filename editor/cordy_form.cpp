@@ -18,6 +18,10 @@ constexpr int kFormHeight = 212;
 constexpr int kFormPointSize = 9;
 // Gap in dialog units between a label's text and its box.
 constexpr int kLabelGap = 3;
+constexpr int kGridLeft = 133;
+constexpr int kGridTop = 31;
+constexpr int kGridWidth = 152;
+constexpr int kGridHeight = 167;
 
 struct BoxTemplate {
   const char* name;
@@ -72,7 +76,7 @@ FormControls BuildCordyForm(QWidget* form) {
   const QFont font = DialogUnits::FormFont(kFormPointSize);
   form->setFont(font);
   const DialogUnits du(font);
-  form->setFixedSize(du.x(kFormWidth), du.y(kFormHeight));
+  form->setMinimumSize(du.x(kFormWidth), du.y(kFormHeight));
 
   // Frames first, so the controls inside them are drawn on top.
   MakeGroup(form, du, "groupTypeSetting", "Type Setting", {15, 10, 107, 47});
@@ -113,7 +117,7 @@ FormControls BuildCordyForm(QWidget* form) {
   c.grid = new CMSFlexGrid(form);
   c.grid->setProperty("controlId", control_id::kGrid);
   c.grid->setFont(font);
-  c.grid->setGeometry(du.rect(133, 31, 152, 167));
+  c.grid->setGeometry(du.rect(kGridLeft, kGridTop, kGridWidth, kGridHeight));
   // The grid's stored properties: rows tall enough for the font that fill
   // the control, and a default column width that lets the shaped columns
   // (3.6 default widths in all) fit without a horizontal scroll bar.
@@ -128,6 +132,13 @@ FormControls BuildCordyForm(QWidget* form) {
   QWidget::setTabOrder(c.moni, c.scanSwitch);
   QWidget::setTabOrder(c.scanSwitch, c.power);
   return c;
+}
+
+void LayOutCordyForm(QWidget* form, CMSFlexGrid* grid) {
+  const DialogUnits du(form->font());
+  const QSize extra = (form->size() - form->minimumSize()).expandedTo(QSize(0, 0));
+  grid->setGeometry(du.rect(kGridLeft, kGridTop, kGridWidth, kGridHeight)
+                        .adjusted(0, 0, extra.width(), extra.height()));
 }
 
 }  // namespace qm314

@@ -41,9 +41,15 @@ struct FormControls {
   CMSFlexGrid* grid = nullptr;
 };
 
-// Creates every control of the template on form, sizes form to the template
-// and sets the tab order: the grid, TOT, Warning, Squelch Level, Moni, Scan
-// Switch, Power.  The Type and Field boxes are disabled for good.
+// Creates every control of the template on form, gives form the template's
+// size as its smallest and sets the tab order: the grid, TOT, Warning,
+// Squelch Level, Moni, Scan Switch, Power.  The Type and Field boxes are
+// disabled for good.
 FormControls BuildCordyForm(QWidget* form);
+
+// Places the grid for a form of the given size: at the template's size (and
+// below) the grid has the template's place; a larger form gives its extra
+// width and height to the grid, the settings panel keeping its place.
+void LayOutCordyForm(QWidget* form, CMSFlexGrid* grid);
 
 }  // namespace qm314

@@ -56,8 +56,11 @@ CCordyView::CCordyView(Context context, QWidget* parent)
 }
 
 void CCordyView::OnInitialUpdate() {
-  ResizeParentToFit();
-  if (!context_.gridInitialised) ShapeGridOnce();
+  if (!context_.gridInitialised) {
+    // Only the first time: a window the user has sized since keeps its size.
+    ResizeParentToFit();
+    ShapeGridOnce();
+  }
   DecodeImage();
   ChannelTable table = m_Grid->table();
   WriteGridLabels(table);
@@ -183,16 +186,21 @@ void CCordyView::BeginCellEdit(short key) {
     context_.boxes.Show(this, QString::fromUtf8(msg::kPleaseInputNumber), BoxButtons::Ok,
                         BoxIcon::Warning);
   }
-  const PixelRect place =
-      EditorPlacement(m_Grid->GetCellLeft(), m_Grid->GetCellTop(), m_Grid->GetCellWidth(),
-                      m_Grid->GetCellHeight(), m_Grid->logicalDpiX(), m_Grid->logicalDpiY());
-  // The dropped list is a window of its own here: the box itself only
-  // covers the cell, from 3 pixels above it to its bottom edge.
-  editor->setGeometry(place.left, place.top, place.width, place.height - kDroppedListRoom + 3);
+  PlaceCellEditor(editor);
   editor->show();
   editor->raise();
   editor->setFocus();
   m_Grid->viewport()->update();
+}
+
+void CCordyView::PlaceCellEditor(QComboBox* editor) {
+  const PixelRect place =
+      EditorPlacement(m_Grid->GetCellLeft(), m_Grid->GetCellTop(), m_Grid->GetCellWidth(),
+                      m_Grid->GetCellHeight(), m_Grid->logicalDpiX(), m_Grid->logicalDpiY());
+  // The dropped list is a window of its own here: the box itself only
+  // covers the cell, from 3 pixels above and left of it to its bottom and
+  // right edges, so none of the cell's selection colour shows beside it.
+  editor->setGeometry(place.left, place.top, place.width + 3, place.height - kDroppedListRoom + 3);
 }
 
 void CCordyView::CommitCellEdit() {
@@ -260,6 +268,13 @@ bool CCordyView::eventFilter(QObject* watched, QEvent* event) {
     }
   }
   return QWidget::eventFilter(watched, event);
+}
+
+void CCordyView::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  LayOutCordyForm(this, m_Grid);
+  // An open pick list follows its cell.
+  if (QComboBox* editor = GetCellEditor(); editor && editor->isVisible()) PlaceCellEditor(editor);
 }
 
 void CCordyView::OnDebugOnLine() {

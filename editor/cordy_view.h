@@ -116,10 +116,12 @@ class CCordyView : public QWidget {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void ShapeGridOnce();
   void ResizeParentToFit();
+  void PlaceCellEditor(QComboBox* editor);
   const TextList* EditorItems(const QComboBox* editor) const;
   bool CellIsEditable() const;
   void ShowHint(const QString& text);

@@ -6,6 +6,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
+#include <cmath>
+#include <numeric>
+#include <vector>
 
 namespace qm314 {
 namespace {
@@ -46,6 +49,22 @@ class FixedCellDelegate : public QStyledItemDelegate {
     painter->restore();
   }
 };
+
+// Gives the sections their natural sizes or, where the room is larger, those
+// sizes scaled up to fill it; each section ends where its scaled edge rounds
+// to, so the last ends exactly at the room's edge.
+void StretchSections(QHeaderView* header, const std::vector<int>& natural, int room) {
+  const int total = std::accumulate(natural.begin(), natural.end(), 0);
+  const double scale = total > 0 && room > total ? static_cast<double>(room) / total : 1.0;
+  int sum = 0;
+  int edge = 0;
+  for (std::size_t i = 0; i < natural.size(); ++i) {
+    sum += natural[i];
+    const int next = static_cast<int>(std::lround(sum * scale));
+    header->resizeSection(static_cast<int>(i), next - edge);
+    edge = next;
+  }
+}
 
 short ButtonCode(Qt::MouseButton button) {
   switch (button) {
@@ -126,12 +145,12 @@ void CMSFlexGrid::SetColAlignment(long col, short alignment) {
 
 long CMSFlexGrid::GetColWidth(long col) const {
   const long set = colWidthTwips_.at(static_cast<std::size_t>(col));
-  return set >= 0 ? set : pixelsToTwipsX(columnWidth(static_cast<int>(col)));
+  return set >= 0 ? set : pixelsToTwipsX(defaultColWidth_);
 }
 
 void CMSFlexGrid::SetColWidth(long col, long twips) {
   colWidthTwips_.at(static_cast<std::size_t>(col)) = twips;
-  setColumnWidth(static_cast<int>(col), twipsToPixelsX(twips));
+  FitSectionsToViewport();
 }
 
 QString CMSFlexGrid::GetTextMatrix(long row, long col) const {
@@ -143,11 +162,26 @@ void CMSFlexGrid::SetTextMatrix(long row, long col, const QString& text) {
 }
 
 void CMSFlexGrid::setDefaultColumnWidthPixels(int pixels) {
-  horizontalHeader()->setDefaultSectionSize(pixels);
+  defaultColWidth_ = pixels;
+  FitSectionsToViewport();
 }
 
 void CMSFlexGrid::setRowHeightPixels(int pixels) {
-  verticalHeader()->setDefaultSectionSize(pixels);
+  rowHeight_ = pixels;
+  FitSectionsToViewport();
+}
+
+void CMSFlexGrid::FitSectionsToViewport() {
+  std::vector<int> widths;
+  for (long twips : colWidthTwips_) widths.push_back(twips >= 0 ? twipsToPixelsX(twips) : defaultColWidth_);
+  StretchSections(horizontalHeader(), widths, viewport()->width());
+  StretchSections(verticalHeader(), std::vector<int>(ChannelTable::kRows, rowHeight_),
+                  viewport()->height());
+}
+
+void CMSFlexGrid::resizeEvent(QResizeEvent* event) {
+  QTableView::resizeEvent(event);
+  FitSectionsToViewport();
 }
 
 void CMSFlexGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {

@@ -2,7 +2,9 @@
 // view is written against (Rows, Cols, Row, Col, Text, the current cell's
 // rectangle in twips, ColAlignment, ColWidth, TextMatrix) and raises its five
 // events; on every change of the current cell LeaveCell, while Row and Col
-// still name the cell left, comes before EnterCell.
+// still name the cell left, comes before EnterCell.  A control larger than its
+// rows and columns stretches them to fill it, as set widths and heights keep
+// their proportions (a hidden column stays hidden).
 #pragma once
 
 #include <QTableView>
@@ -61,13 +63,18 @@ class CMSFlexGrid : public QTableView {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   QPoint currentCellOrigin() const;
+  void FitSectionsToViewport();
 
   ChannelTableModel model_;
   // Widths as set, in twips: pixels would round them.  -1: not set.
   std::array<long, ChannelTable::kCols> colWidthTwips_;
+  // The stored properties in pixels, before any stretching.
+  int defaultColWidth_ = 0;
+  int rowHeight_ = 0;
   long row_ = 1;
   long col_ = 1;
 };

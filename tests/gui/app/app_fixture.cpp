@@ -7,9 +7,10 @@
 
 namespace qm314::testing {
 
-AppUnderTest::AppUnderTest(const QStringList& arguments) {
-  settings_ = std::make_unique<QSettings>(dir_.filePath(QStringLiteral("settings.ini")),
-                                          QSettings::IniFormat);
+AppUnderTest::AppUnderTest(const QStringList& arguments, const QString& settingsFile) {
+  settings_ = std::make_unique<QSettings>(
+      settingsFile.isEmpty() ? dir_.filePath(QStringLiteral("settings.ini")) : settingsFile,
+      QSettings::IniFormat);
   app_ = std::make_unique<CCordyApp>(CCordyApp::Services{&boxes, &files, settings_.get()});
   started_ = app_->InitInstance(arguments);
 }

@@ -22,7 +22,8 @@ namespace qm314::testing {
 
 class AppUnderTest {
  public:
-  explicit AppUnderTest(const QStringList& arguments = {});
+  // The settings are kept in settingsFile, or in a file of the test's own.
+  explicit AppUnderTest(const QStringList& arguments = {}, const QString& settingsFile = {});
   ~AppUnderTest();
 
   bool started() const { return started_; }

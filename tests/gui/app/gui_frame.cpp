@@ -8,6 +8,8 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
@@ -113,17 +115,58 @@ class FrameTest : public QObject {
     QCOMPARE(t->frame()->action(32772)->statusTip(), QString("Write Data to Radio "));
   }
 
-  void shownCentredAndShrunkToTheForm() {
+  void shownCentredAndShrunkToTheFormAtTheFirstStart() {
     CMainFrame* frame = t->frame();
     QVERIFY(frame->isVisible());
     QVERIFY(frame->width() < 800 && frame->height() < 1100);
     QVERIFY(frame->width() >= t->view()->width());
     const QPoint screenCentre = frame->screen()->availableGeometry().center();
     QVERIFY((frame->frameGeometry().center() - screenCentre).manhattanLength() <= 2);
-    frame->move(0, 0);
+    // Shown again (after a minimise), it stays where the user put it.
+    frame->move(10, 20);
     frame->hide();
     frame->show();
-    QVERIFY((frame->frameGeometry().center() - screenCentre).manhattanLength() <= 2);
+    QCOMPARE(frame->pos(), QPoint(10, 20));
+  }
+
+  void theWindowComesBackAsItWasClosed() {
+    CMainFrame* frame = t->frame();
+    frame->setGeometry(QRect(30, 40, frame->width() + 120, frame->height() + 60));
+    const QRect placed = frame->geometry();
+    trigger(57665);
+    QVERIFY(!frame->isVisible());
+    AppUnderTest again({}, t->path("settings.ini"));
+    QCOMPARE(again.frame()->geometry(), placed);
+    // New and Open no longer shrink a window the user has sized.
+    again.frame()->action(57600)->trigger();
+    QCOMPARE(again.frame()->geometry(), placed);
+  }
+
+  // The settings live in ~/.config/qm314/; what an earlier version kept under
+  // the original's key is read once.
+  void settingsAreReadFromTheOldPlaceOnce() {
+    QTemporaryDir config;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config.path());
+    const QString earlier = config.filePath("radios/groupA.int");
+    {
+      QSettings old("Local AppWizard-Generated Applications", "Trevna Electronics Programming Software");
+      old.setValue("Settings/VerifyAfterWrite", true);
+      old.setValue("Recent File List/File1", earlier);
+    }
+    const auto start = [this] {
+      auto app = std::make_unique<CCordyApp>(CCordyApp::Services{&t->boxes, &t->files});
+      return app->InitInstance({}) ? std::move(app) : nullptr;
+    };
+    {
+      const std::unique_ptr<CCordyApp> app = start();
+      QVERIFY(app);
+      QVERIFY(app->mainFrame()->action(32779)->isChecked());
+      QCOMPARE(app->recentFiles(), QStringList{earlier});
+      app->mainFrame()->action(32779)->trigger();
+    }
+    QVERIFY(QFile::exists(config.filePath("qm314/qm314.conf")));
+    const std::unique_ptr<CCordyApp> again = start();
+    QVERIFY(!again->mainFrame()->action(32779)->isChecked());
   }
 
   void aboutBox() {

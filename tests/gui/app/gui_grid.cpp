@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QLineEdit>
@@ -108,7 +109,8 @@ class GridTest : public QObject {
     const QPoint cell = grid->viewport()->pos() +
                         QPoint(grid->columnViewportPosition(2), grid->rowViewportPosition(4));
     QCOMPARE(tone->pos(), cell - QPoint(3, 3));
-    QCOMPARE(tone->width(), grid->columnWidth(2));
+    // It reaches the cell's right edge: no strip of the selection beside it.
+    QCOMPARE(tone->x() + tone->width(), cell.x() + grid->columnWidth(2));
     QCOMPARE(tone->y() + tone->height(), cell.y() + grid->rowHeight(4));
   }
 
@@ -302,6 +304,54 @@ class GridTest : public QObject {
     }
     QCOMPARE(order, (QStringList{"m_cbTot", "m_cbWarning", "m_cbSquelch", "m_cbMoni",
                                  "m_cbScanSwitch", "m_edPower", "m_Grid"}));
+  }
+
+  // A larger window gives its room to the grid, whose columns keep their
+  // shaped proportions (BCLO hidden) and whose rows fill it; an open pick list
+  // follows its cell.  A smaller one scrolls the form, which keeps its size.
+  void theGridTakesTheRoomOfTheWindow() {
+    CMainFrame* frame = t->frame();
+    CMSFlexGrid* grid = t->grid();
+    const QRect gridAtStart = grid->geometry();
+    const QPoint totAtStart = t->box("m_cbTot")->pos();
+    QList<int> widthsAtStart;
+    for (int c = 0; c < 5; ++c) widthsAtStart << grid->columnWidth(c);
+    const double viewportAtStart = grid->viewport()->width();
+    frame->resize(frame->width() + 200, frame->height() + 100);
+    QTRY_COMPARE(grid->size(), gridAtStart.size() + QSize(200, 100));
+    QCOMPARE(grid->pos(), gridAtStart.topLeft());
+    QCOMPARE(t->box("m_cbTot")->pos(), totAtStart);
+    int width = 0;
+    for (int c = 0; c < 5; ++c) width += grid->columnWidth(c);
+    QCOMPARE(width, grid->viewport()->width());
+    int height = 0;
+    for (int r = 0; r < 17; ++r) height += grid->rowHeight(r);
+    QCOMPARE(height, grid->viewport()->height());
+    const double scale = grid->viewport()->width() / viewportAtStart;
+    for (int c = 0; c < 5; ++c) {
+      QVERIFY2(qAbs(grid->columnWidth(c) - widthsAtStart[c] * scale) <= 1.5, qPrintable(QString::number(c)));
+    }
+    QVERIFY(scale > 1.3);
+    QCOMPARE(grid->columnWidth(3), 0);
+    QVERIFY(!grid->horizontalScrollBar()->isVisible() && !grid->verticalScrollBar()->isVisible());
+
+    t->click(5, 4);
+    QComboBox* scan = editor("m_cbScan");
+    const auto coversCell = [&] {
+      const QRect cell(grid->viewport()->pos() + QPoint(grid->columnViewportPosition(4),
+                                                        grid->rowViewportPosition(5)),
+                       QSize(grid->columnWidth(4), grid->rowHeight(5)));
+      return scan->geometry().contains(cell);
+    };
+    QVERIFY(scan->isVisible() && coversCell());
+    frame->resize(frame->width() - 100, frame->height() - 50);
+    QTRY_VERIFY(coversCell());
+
+    auto* area = frame->findChild<QScrollArea*>("formScrollArea");
+    frame->resize(300, 250);
+    QTRY_VERIFY(area->horizontalScrollBar()->isVisible() && area->verticalScrollBar()->isVisible());
+    QCOMPARE(t->view()->size(), t->view()->minimumSize());
+    QCOMPARE(grid->geometry(), gridAtStart);
   }
 
   void hintsFollowThePointer() {
