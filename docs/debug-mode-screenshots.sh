@@ -7,13 +7,16 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
+# The program remembers its window's place: keep its settings out of the user's own.
+XDG_CONFIG_HOME=$(mktemp -d)
+export XDG_CONFIG_HOME
 
 command -v openbox > /dev/null && { openbox & sleep 1; }
 # Without a window manager nothing activates windows: giving the focus is enough.
 activate() { xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1"; }
 "$build/app/qm314" &
 app=$!
-trap 'kill "$app" 2>/dev/null || true' EXIT
+trap 'kill "$app" 2>/dev/null || true; rm -rf "$XDG_CONFIG_HOME"' EXIT
 
 frame=$(xdotool search --sync --name "Trevna QM-314 Programming Software" | head -1)
 sleep 2

@@ -5,34 +5,16 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
+# The program remembers its window's place: keep its settings out of the user's own.
+XDG_CONFIG_HOME=$(mktemp -d)
+export XDG_CONFIG_HOME
 # The title bar names the file, so it gets a name worth reading.
 dir=$(mktemp -d)
 sample=$dir/groupA.int
-trap 'rm -rf "$dir"' EXIT
+trap 'rm -rf "$dir" "$XDG_CONFIG_HOME"' EXIT
 
 "$build/cli/qm314-cli" new "$sample"
-"$build/cli/qm314-cli" export "$sample" -o "$sample.csv"
-cat > "$sample.csv" <<'CSV'
-CH,Channel,Tones,BCLO,Scan
-1,01,01,Off,Add
-2,02,D023N,Carrier,Add
-3,03,69.3,QT/DQT,Delete
-4,05,12,Off,Add
-5,08,D754I,Off,Delete
-6,04,Off,Off,Add
-7,,,,
-8,,,,
-9,,,,
-10,,,,
-11,,,,
-12,,,,
-13,,,,
-14,,,,
-15,,,,
-16,,,,
-CSV
-"$build/cli/qm314-cli" import "$sample.csv" "$sample"
-rm -f "$sample.csv"
+"$build/cli/qm314-cli" import docs/sample-channels.csv "$sample"
 
 command -v openbox > /dev/null && { openbox & sleep 1; }
 "$build/app/qm314" "$sample" &

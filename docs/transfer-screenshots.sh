@@ -6,6 +6,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
+# The program remembers its window's place: keep its settings out of the user's own.
+XDG_CONFIG_HOME=$(mktemp -d)
+export XDG_CONFIG_HOME
 
 command -v openbox > /dev/null && { openbox & sleep 1; }
 # Without a window manager nothing activates windows: giving the focus is enough.
@@ -15,7 +18,7 @@ sim=$!
 IFS= read -r device <&"$sim_out"
 QM314_COM1="$device" "$build/app/qm314" &
 app=$!
-trap 'kill "$app" "$sim" 2>/dev/null || true' EXIT
+trap 'kill "$app" "$sim" 2>/dev/null || true; rm -rf "$XDG_CONFIG_HOME"' EXIT
 
 frame=$(xdotool search --sync --name "Trevna QM-314 Programming Software" | head -1)
 sleep 2
