@@ -33,6 +33,13 @@ inline constexpr const char* kStopBatchAndExit =
 // %1: the argument that is not understood.
 inline constexpr const char* kBadArgument = "Unknown command-line argument: %1";
 
+// The manual's window, and where the manual is among the program's resources.
+inline constexpr const char* kHelpCaption = "QM-314 Programming Software Help";
+inline constexpr const char* kManualUrl = "qrc:/manual/manual.html";
+// %1: the recent file that is not there any more.
+inline constexpr const char* kRecentFileGone =
+    "%1 cannot be found. It has been taken off the list of recent files.";
+
 inline constexpr const char* kAboutCaption = "About QM-314";
 inline constexpr const char* kAboutLine = "Trevna Communication Software";
 // %1: the program's version.

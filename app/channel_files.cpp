@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "app/app_messages.h"
+#include "app/file_folders.h"
 #include "app/file_prompts.h"
 #include "editor/cordy_view.h"
 #include "editor/message_box.h"
@@ -24,8 +25,9 @@ ChannelCsvForm FormOfFilter(int filter) { return filter == 1 ? ChannelCsvForm::k
 
 }  // namespace
 
-ChannelFiles::ChannelFiles(CCordyView& view, FilePrompts& files, MessageBoxHost& boxes, QWidget* parent)
-    : QObject(parent), view_(view), files_(files), boxes_(boxes), parent_(parent) {}
+ChannelFiles::ChannelFiles(CCordyView& view, FilePrompts& files, FileFolders& folders,
+                           MessageBoxHost& boxes, QWidget* parent)
+    : QObject(parent), view_(view), files_(files), folders_(folders), boxes_(boxes), parent_(parent) {}
 
 void ChannelFiles::ShowError(const QString& text) {
   boxes_.Show(parent_, text, BoxButtons::Ok, BoxIcon::Error);
@@ -35,8 +37,9 @@ void ChannelFiles::OnImportChannels() {
   // The rows the file does not give stay as the user sees them, open editor included.
   view_.CommitCellEdit();
   const QStringList filters = ExportFilters() << QString::fromUtf8(msg::kAllFilesFilter);
-  const QString path = files_.OpenFileWith(parent_, filters).path;
+  const QString path = files_.OpenFileWith(parent_, folders_.StartFolder(), filters).path;
   if (path.isEmpty()) return;
+  folders_.Remember(path);
   std::string content;
   if (const FileResult read = ReadWholeFile(path.toStdString(), content); !read) {
     ShowError(QString::fromStdString(read.message));
@@ -56,8 +59,10 @@ void ChannelFiles::OnExportChannels() {
   const std::string& document = view_.document().GetPathName();
   const QString base = document.empty() ? QString::fromUtf8(msg::kNewDocumentName)
                                         : QFileInfo(QString::fromStdString(document)).completeBaseName();
-  const FileChoice choice = files_.SaveFileWith(parent_, base + QLatin1String(msg::kCsvExtension), ExportFilters());
+  const FileChoice choice =
+      files_.SaveFileWith(parent_, folders_.PathFor(base + QLatin1String(msg::kCsvExtension)), ExportFilters());
   if (choice.path.isEmpty()) return;
+  folders_.Remember(choice.path);
   QString path = choice.path;
   if (QFileInfo(path).suffix().isEmpty()) path += QLatin1String(msg::kCsvExtension);
   const std::string csv = ExportChannelCsv(view_.grid()->table(), FormOfFilter(choice.filter));

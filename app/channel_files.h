@@ -9,13 +9,15 @@ class QWidget;
 namespace qm314 {
 
 class CCordyView;
+class FileFolders;
 class FilePrompts;
 class MessageBoxHost;
 
 class ChannelFiles : public QObject {
   Q_OBJECT
  public:
-  ChannelFiles(CCordyView& view, FilePrompts& files, MessageBoxHost& boxes, QWidget* parent);
+  ChannelFiles(CCordyView& view, FilePrompts& files, FileFolders& folders, MessageBoxHost& boxes,
+               QWidget* parent);
 
  public slots:
   // Applies the rows a file gives in one step; a refused file changes nothing.
@@ -27,6 +29,7 @@ class ChannelFiles : public QObject {
 
   CCordyView& view_;
   FilePrompts& files_;
+  FileFolders& folders_;
   MessageBoxHost& boxes_;
   QWidget* parent_;
 };

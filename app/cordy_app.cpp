@@ -1,6 +1,7 @@
 // Start-up and the document commands of the application.
 #include "app/cordy_app.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QSettings>
 
@@ -8,7 +9,9 @@
 #include "app/app_messages.h"
 #include "app/channel_files.h"
 #include "app/command_ids.h"
+#include "app/file_folders.h"
 #include "app/file_prompts.h"
+#include "app/help_window.h"
 #include "app/mainframe.h"
 #include "app/recent_files.h"
 #include "app/settings_store.h"
@@ -65,6 +68,7 @@ const QStringList& CCordyApp::recentFiles() const { return recent_->files(); }
 
 bool CCordyApp::InitInstance(const QStringList& arguments) {
   recent_ = std::make_unique<RecentFileList>(*settings_);
+  folders_ = std::make_unique<FileFolders>(*settings_, m_doc);
   m_pToneCodeTable = &ToneCodeTable();
   m_bGridInitialised = false;
 
@@ -80,7 +84,8 @@ bool CCordyApp::InitInstance(const QStringList& arguments) {
   });
   printing_ = new ReportPrinting([this] { return ReportOfView(*view_); }, *prints_, *boxes_,
                                  frame_.get());
-  channelFiles_ = new ChannelFiles(*view_, *files_, *boxes_, frame_.get());
+  channelFiles_ = new ChannelFiles(*view_, *files_, *folders_, *boxes_, frame_.get());
+  frame_->SetRecentFiles(recent_->files());
   ConnectCommands();
 
   QString file;
@@ -113,6 +118,8 @@ void CCordyApp::ConnectCommands() {
   connect(frame->action(kFileSave), &QAction::triggered, this, &CCordyApp::OnFileSave);
   connect(frame->action(kFileSaveAs), &QAction::triggered, this, &CCordyApp::OnFileSaveAs);
   connect(frame->action(kAppAbout), &QAction::triggered, this, &CCordyApp::OnAppAbout);
+  connect(frame->action(kHelpFinder), &QAction::triggered, this, &CCordyApp::OnHelpContents);
+  frame->setRecentFileHandler([this](const QString& path) { OnOpenRecentFile(path); });
   connect(frame->action(kFileImportChannels), &QAction::triggered, channelFiles_,
           &ChannelFiles::OnImportChannels);
   connect(frame->action(kFileExportChannels), &QAction::triggered, channelFiles_,
@@ -174,8 +181,19 @@ void CCordyApp::OnReadFromRadio() {
 
 void CCordyApp::OnFileOpen() {
   if (!SaveModified()) return;
-  const QString path = files_->OpenFileName(frame_.get());
+  const QString path = files_->OpenFileName(frame_.get(), folders_->StartFolder());
   if (!path.isEmpty()) OpenDocumentFile(path);
+}
+
+void CCordyApp::OnOpenRecentFile(const QString& path) {
+  if (!QFileInfo::exists(path)) {
+    boxes_->Show(frame_.get(), QString::fromUtf8(msg::kRecentFileGone).arg(QDir::toNativeSeparators(path)),
+                 BoxButtons::Ok, BoxIcon::Warning);
+    recent_->Remove(path);
+    frame_->SetRecentFiles(recent_->files());
+    return;
+  }
+  if (SaveModified()) OpenDocumentFile(path);
 }
 
 bool CCordyApp::OpenDocumentFile(const QString& path) {
@@ -198,7 +216,7 @@ bool CCordyApp::OpenDocumentFile(const QString& path) {
     }
   }
   m_doc.OnOpenImage(path.toStdString(), image);
-  recent_->Add(path);
+  RememberFile(path);
   view_->OnInitialUpdate();
   return true;
 }
@@ -210,9 +228,12 @@ bool CCordyApp::OnFileSave() {
 }
 
 bool CCordyApp::OnFileSaveAs() {
-  const QString suggested = DocumentTitle().endsWith(QLatin1String(msg::kFileExtension))
-                                ? DocumentTitle()
-                                : DocumentTitle() + QLatin1String(msg::kFileExtension);
+  // The open file's own path, or "Write Data.int" where the dialogs start.
+  const std::string& document = m_doc.GetPathName();
+  const QString suggested =
+      document.empty() ? folders_->PathFor(QString::fromUtf8(msg::kNewDocumentName) +
+                                           QLatin1String(msg::kFileExtension))
+                       : QString::fromStdString(document);
   const QString path = files_->SaveFileName(frame_.get(), suggested);
   if (path.isEmpty()) return false;
   return DoSave(path);
@@ -226,13 +247,24 @@ bool CCordyApp::DoSave(const QString& path) {
                  BoxIcon::Error);
     return false;
   }
-  recent_->Add(path);
+  RememberFile(path);
   return true;
+}
+
+void CCordyApp::RememberFile(const QString& path) {
+  recent_->Add(path);
+  folders_->Remember(path);
+  frame_->SetRecentFiles(recent_->files());
 }
 
 void CCordyApp::OnAppAbout() {
   CAboutDlg dialog(frame_.get());
   dialog.exec();
+}
+
+void CCordyApp::OnHelpContents() {
+  if (!help_) help_ = new HelpWindow(frame_.get());
+  help_->ShowContents();
 }
 
 }  // namespace qm314

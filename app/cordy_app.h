@@ -18,7 +18,9 @@ namespace qm314 {
 class CCordyView;
 class ChannelFiles;
 class CMainFrame;
+class FileFolders;
 class FilePrompts;
+class HelpWindow;
 class MessageBoxHost;
 class PrintDialogs;
 class ReportPrinting;
@@ -61,6 +63,11 @@ class CCordyApp : public QObject {
   bool OnFileSave();
   bool OnFileSaveAs();
   void OnAppAbout();
+  // Help › Contents (F1): the manual in its window.
+  void OnHelpContents();
+  // A file chosen in the File menu's recent files; one that has gone is
+  // taken off the list.
+  void OnOpenRecentFile(const QString& path);
   // Program › Read From Radio: the save question, then the progress dialog.
   void OnReadFromRadio();
   // Asks whether to save a modified document: false when the user cancels
@@ -69,6 +76,9 @@ class CCordyApp : public QObject {
 
  private:
   bool DoSave(const QString& path);
+  // A document file was opened or saved: first of the recent files, and its
+  // folder the one the dialogs start in next.
+  void RememberFile(const QString& path);
   QString DocumentTitle() const;
   void ConnectCommands();
 
@@ -81,6 +91,7 @@ class CCordyApp : public QObject {
   PrintDialogs* prints_;
   QSettings* settings_;
   std::unique_ptr<RecentFileList> recent_;
+  std::unique_ptr<FileFolders> folders_;
 
   const TextList* m_pToneCodeTable = nullptr;
   bool m_bGridInitialised = false;
@@ -89,6 +100,7 @@ class CCordyApp : public QObject {
   CCordyView* view_ = nullptr;
   ReportPrinting* printing_ = nullptr;
   ChannelFiles* channelFiles_ = nullptr;
+  HelpWindow* help_ = nullptr;
 };
 
 }  // namespace qm314

@@ -7,8 +7,8 @@
 
 namespace qm314 {
 
-QString DialogFilePrompts::OpenFileName(QWidget* parent) {
-  return QFileDialog::getOpenFileName(parent, {}, {}, QString::fromUtf8(msg::kFileFilter));
+QString DialogFilePrompts::OpenFileName(QWidget* parent, const QString& folder) {
+  return QFileDialog::getOpenFileName(parent, {}, folder, QString::fromUtf8(msg::kFileFilter));
 }
 
 QString DialogFilePrompts::SaveFileName(QWidget* parent, const QString& suggested) {
@@ -20,9 +20,11 @@ QString DialogFilePrompts::SaveFileName(QWidget* parent, const QString& suggeste
   return path;
 }
 
-FileChoice DialogFilePrompts::OpenFileWith(QWidget* parent, const QStringList& filters) {
+FileChoice DialogFilePrompts::OpenFileWith(QWidget* parent, const QString& folder,
+                                           const QStringList& filters) {
   QString chosen = filters.value(0);
-  const QString path = QFileDialog::getOpenFileName(parent, {}, {}, filters.join(QLatin1String(";;")), &chosen);
+  const QString path =
+      QFileDialog::getOpenFileName(parent, {}, folder, filters.join(QLatin1String(";;")), &chosen);
   return FileChoice{path, std::max(0, static_cast<int>(filters.indexOf(chosen)))};
 }
 

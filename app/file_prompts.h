@@ -15,37 +15,49 @@ struct FileChoice {
   int filter = 0;  // index of the filter the user chose
 };
 
+// An open dialog starts in `folder`; a save dialog offers `suggested`, a
+// whole path.
 class FilePrompts {
  public:
   virtual ~FilePrompts() = default;
   // The chosen file, or an empty text when the user cancelled.
-  virtual QString OpenFileName(QWidget* parent) = 0;
+  virtual QString OpenFileName(QWidget* parent, const QString& folder) = 0;
   virtual QString SaveFileName(QWidget* parent, const QString& suggested) = 0;
   // The same for other files than channel data; filters read "Name (*.ext)".
-  virtual FileChoice OpenFileWith(QWidget* parent, const QStringList& filters) = 0;
+  virtual FileChoice OpenFileWith(QWidget* parent, const QString& folder, const QStringList& filters) = 0;
   virtual FileChoice SaveFileWith(QWidget* parent, const QString& suggested, const QStringList& filters) = 0;
 };
 
 class DialogFilePrompts : public FilePrompts {
  public:
-  QString OpenFileName(QWidget* parent) override;
+  QString OpenFileName(QWidget* parent, const QString& folder) override;
   QString SaveFileName(QWidget* parent, const QString& suggested) override;
-  FileChoice OpenFileWith(QWidget* parent, const QStringList& filters) override;
+  FileChoice OpenFileWith(QWidget* parent, const QString& folder, const QStringList& filters) override;
   FileChoice SaveFileWith(QWidget* parent, const QString& suggested, const QStringList& filters) override;
 };
 
-// Gives the queued names in order, then cancels.
+// Gives the queued names in order, then cancels; keeps the folder or path
+// each dialog was opened with.
 class ScriptedFilePrompts : public FilePrompts {
  public:
   void Answer(const QString& path, int filter = 0) { answers_.append(FileChoice{path, filter}); }
-  QString OpenFileName(QWidget*) override { return next().path; }
-  QString SaveFileName(QWidget*, const QString&) override { return next().path; }
-  FileChoice OpenFileWith(QWidget*, const QStringList&) override { return next(); }
-  FileChoice SaveFileWith(QWidget*, const QString&, const QStringList&) override { return next(); }
+  QString OpenFileName(QWidget*, const QString& folder) override { return next(folder).path; }
+  QString SaveFileName(QWidget*, const QString& suggested) override { return next(suggested).path; }
+  FileChoice OpenFileWith(QWidget*, const QString& folder, const QStringList&) override {
+    return next(folder);
+  }
+  FileChoice SaveFileWith(QWidget*, const QString& suggested, const QStringList&) override {
+    return next(suggested);
+  }
+  const QStringList& offered() const { return offered_; }
 
  private:
-  FileChoice next() { return answers_.isEmpty() ? FileChoice{} : answers_.takeFirst(); }
+  FileChoice next(const QString& offered) {
+    offered_.append(offered);
+    return answers_.isEmpty() ? FileChoice{} : answers_.takeFirst();
+  }
   QList<FileChoice> answers_;
+  QStringList offered_;
 };
 
 }  // namespace qm314

@@ -4,6 +4,7 @@
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
+#include <QDir>
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QLabel>
@@ -26,6 +27,8 @@ namespace {
 constexpr int kInitialWidth = 800;
 constexpr int kInitialHeight = 1100;
 constexpr int kToolButtonSize = 18;
+// A recent file's path is shortened in its middle to fit this many pixels.
+constexpr int kRecentFileTextWidth = 320;
 
 QString LocalIntFile(const QMimeData* data) {
   if (!data || !data->hasUrls()) return {};
@@ -94,11 +97,9 @@ void CMainFrame::CreateMenus() {
              QStringLiteral("Save the active document with a new name\nSave As"));
   file->addSeparator();
   AddCommand(file, kFileImportChannels, kFileImportChannelsName, QStringLiteral("&Import Channels..."),
-             QStringLiteral("Set channel rows from a CSV file: a channel export or the common radio "
-                            "CSV of other programming software\nImport Channels"));
+             QStringLiteral("Set the channel rows from a CSV file\nImport Channels"));
   AddCommand(file, kFileExportChannels, kFileExportChannelsName, QStringLiteral("&Export Channels..."),
-             QStringLiteral("Write the channel rows to a CSV file for a spreadsheet or other "
-                            "programming software\nExport Channels"));
+             QStringLiteral("Write the channel rows to a CSV file\nExport Channels"));
   file->addSeparator();
   AddCommand(file, kFilePrint, kFilePrintName, QStringLiteral("&Print...\tCtrl+P"),
              QStringLiteral("Print the active document\nPrint"))
@@ -108,25 +109,38 @@ void CMainFrame::CreateMenus() {
   AddCommand(file, kFilePrintSetup, kFilePrintSetupName, QStringLiteral("P&rint Setup..."),
              QStringLiteral("Change the printer and printing options\nPrint Setup"));
   file->addSeparator();
+  // Places for the recent files, shown as the list fills.
+  for (int i = 0; i < static_cast<int>(std::size(kFileMruFileNames)); ++i) {
+    QAction* recent = AddCommand(file, kFileMruFile1 + i, kFileMruFileNames[i], QString(),
+                                 QStringLiteral("Open this document\nRecent File"));
+    recent->setVisible(false);
+    connect(recent, &QAction::triggered, this, [this, i] {
+      if (recentFileHandler_ && i < recentFiles_.size()) recentFileHandler_(recentFiles_.at(i));
+    });
+  }
+  recentSeparator_ = file->addSeparator();
+  recentSeparator_->setVisible(false);
   AddCommand(file, kAppExit, kAppExitName, QStringLiteral("E&xit"),
              QStringLiteral("Quit the application; prompts to save documents\nExit"));
   connect(action(kAppExit), &QAction::triggered, this, &QWidget::close);
 
   QMenu* program = menuBar()->addMenu(QStringLiteral("&Program"));
   program->setObjectName(QStringLiteral("menuProgram"));
+  // The menu always showed Ctrl+R and Ctrl+W; now they do what it says.
   AddCommand(program, kProgramRead, kProgramReadName, QStringLiteral("&Read From Radio\tCtrl+R"),
-             QStringLiteral("Read Data From Radio\nRead"));
+             QStringLiteral("Read Data From Radio\nRead"))
+      ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
   program->addSeparator();
   AddCommand(program, kProgramWrite, kProgramWriteName,
-             QStringLiteral("&Write To Radio\tCtrl+W"), QStringLiteral("Write Data to Radio \nWrite"));
+             QStringLiteral("&Write To Radio\tCtrl+W"), QStringLiteral("Write Data to Radio \nWrite"))
+      ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
   AddCommand(program, kProgramWriteSeveral, kProgramWriteSeveralName,
              QStringLiteral("Write To &Several Radios..."),
              QStringLiteral("Write the form to a radio on each of several ports at once, round after "
                             "round\nWrite To Several Radios"));
   program->addSeparator();
   AddCommand(program, kProgramVerify, kProgramVerifyName, QStringLiteral("&Verify After Write"),
-             QStringLiteral("Read the radio back after each write and compare it with what was "
-                            "written\nVerify After Write"))
+             QStringLiteral("Read the radio back after each write and compare\nVerify After Write"))
       ->setCheckable(true);
 
   QMenu* port = menuBar()->addMenu(QStringLiteral("P&ort"));
@@ -139,10 +153,12 @@ void CMainFrame::CreateMenus() {
     const char* text;
     const char* prompt;
   } portItems[] = {
-      {kPortCom1, kPortCom1Name, "COM1(&P)\tCtrl+C", "Choose Communication Port one \nCom1"},
-      {kPortCom2, kPortCom2Name, "COM2(&Q)\tCtrl+D", "Choose Communication Port two \nCom2"},
-      {kPortCom3, kPortCom3Name, "COM3(&S)\tCtrl+E", "Choose Communication Port three \nCom3"},
-      {kPortCom4, kPortCom4Name, "COM4(&T)\tCtrl+F", "Choose Communication Port four \nCom4"},
+      // No shortcut: Ctrl+C to Ctrl+F were shown here without ever working,
+      // and Ctrl+C belongs to the clipboard.
+      {kPortCom1, kPortCom1Name, "COM1(&P)", "Choose Communication Port one \nCom1"},
+      {kPortCom2, kPortCom2Name, "COM2(&Q)", "Choose Communication Port two \nCom2"},
+      {kPortCom3, kPortCom3Name, "COM3(&S)", "Choose Communication Port three \nCom3"},
+      {kPortCom4, kPortCom4Name, "COM4(&T)", "Choose Communication Port four \nCom4"},
   };
   for (const auto& item : portItems) {
     QAction* a = AddCommand(port, item.id, item.name, QString::fromLatin1(item.text),
@@ -168,8 +184,33 @@ void CMainFrame::CreateMenus() {
   debug->setShortcutContext(Qt::WindowShortcut);
   addAction(debug);
 
-  AddCommand(nullptr, kAppAbout, kAppAboutName, QStringLiteral("&About QM-314..."),
+  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+  help->setObjectName(QStringLiteral("menuHelp"));
+  AddCommand(help, kHelpFinder, kHelpFinderName, QStringLiteral("&Contents\tF1"),
+             QStringLiteral("Show the program's manual\nContents"))
+      ->setShortcut(QKeySequence(Qt::Key_F1));
+  help->addSeparator();
+  AddCommand(help, kAppAbout, kAppAboutName, QStringLiteral("&About QM-314..."),
              QStringLiteral("Display program information, version number and copyright\nAbout"));
+}
+
+void CMainFrame::SetRecentFiles(const QStringList& paths) {
+  using namespace command;
+  recentFiles_ = paths;
+  const QFontMetrics metrics(font());
+  const QString home = QDir::homePath();
+  for (int i = 0; i < static_cast<int>(std::size(kFileMruFileNames)); ++i) {
+    QAction* recent = action(kFileMruFile1 + i);
+    recent->setVisible(i < paths.size());
+    if (i >= paths.size()) continue;
+    QString shown = QDir::toNativeSeparators(paths.at(i));
+    if (shown.startsWith(home + QLatin1Char('/'))) shown.replace(0, home.size(), QLatin1String("~"));
+    shown = metrics.elidedText(shown, Qt::ElideMiddle, kRecentFileTextWidth);
+    // An ampersand in a name is text, not a mnemonic.
+    shown.replace(QLatin1Char('&'), QLatin1String("&&"));
+    recent->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(shown));
+  }
+  recentSeparator_->setVisible(!paths.isEmpty());
 }
 
 void CMainFrame::CreateToolBar() {

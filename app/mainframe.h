@@ -1,4 +1,4 @@
-// CMainFrame: the main window with the File, Program, Port and View menus, the
+// CMainFrame: the main window with the File, Program, Port, View and Help menus, the
 // toolbar, and the status bar with its message pane and CAP, NUM and SCRL.
 // Its caption names the document and marks it when modified.  The form sits in
 // a scroll area and follows the window's size; the window comes back where it
@@ -32,6 +32,13 @@ class CMainFrame : public QMainWindow {
   // A file dropped on the window.
   void setDropHandler(std::function<void(const QString&)> handler) { dropHandler_ = std::move(handler); }
 
+  // The recent files shown in the File menu, newest first, and what choosing
+  // one does.
+  void SetRecentFiles(const QStringList& paths);
+  void setRecentFileHandler(std::function<void(const QString&)> handler) {
+    recentFileHandler_ = std::move(handler);
+  }
+
   // "name[*] - caption", the mark showing while the document is modified.
   void ShowDocument(QString name, bool modified);
 
@@ -64,6 +71,9 @@ class CMainFrame : public QMainWindow {
   std::function<void(const QString&)> dropHandler_;
   bool closeAfterTransfer_ = false;
   bool placed_ = false;
+  QStringList recentFiles_;
+  QAction* recentSeparator_ = nullptr;
+  std::function<void(const QString&)> recentFileHandler_;
 };
 
 }  // namespace qm314

@@ -27,6 +27,10 @@ void RecentFileList::Add(const QString& path) {
   Write();
 }
 
+void RecentFileList::Remove(const QString& path) {
+  if (files_.removeAll(path) > 0) Write();
+}
+
 void RecentFileList::Write() {
   settings_.beginGroup(kGroup);
   for (int i = 0; i < kSize; ++i) {

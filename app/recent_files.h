@@ -1,5 +1,5 @@
-// The recent-file list kept in the settings store (4 entries, newest first).
-// The File menu has no place for it: it is kept, never shown.
+// The recent-file list kept in the settings store (4 entries, newest first),
+// which the File menu shows.
 #pragma once
 
 #include <QStringList>
@@ -14,6 +14,7 @@ class RecentFileList {
   explicit RecentFileList(QSettings& settings);
 
   void Add(const QString& path);
+  void Remove(const QString& path);
   const QStringList& files() const { return files_; }
 
  private:

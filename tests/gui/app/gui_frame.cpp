@@ -26,9 +26,12 @@ using namespace qm314::testing;
 
 namespace {
 
+// What a menu shows: its visible items, "-" for a separator.
 QStringList Texts(const QList<QAction*>& actions) {
   QStringList texts;
-  for (QAction* a : actions) texts << (a->isSeparator() ? QString("-") : a->text());
+  for (QAction* a : actions) {
+    if (a->isVisible()) texts << (a->isSeparator() ? QString("-") : a->text());
+  }
   return texts;
 }
 
@@ -61,7 +64,7 @@ class FrameTest : public QObject {
 
   void menusInOrderWithSeparators() {
     const QList<QAction*> menus = t->frame()->menuBar()->actions();
-    QCOMPARE(Texts(menus), (QStringList{"&File", "&Program", "P&ort", "&View"}));
+    QCOMPARE(Texts(menus), (QStringList{"&File", "&Program", "P&ort", "&View", "&Help"}));
     QCOMPARE(Texts(menus[0]->menu()->actions()),
              (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "-",
                           "&Import Channels...", "&Export Channels...", "-", "&Print...\tCtrl+P",
@@ -70,13 +73,14 @@ class FrameTest : public QObject {
              (QStringList{"&Read From Radio\tCtrl+R", "-", "&Write To Radio\tCtrl+W",
                           "Write To &Several Radios...", "-", "&Verify After Write"}));
     QCOMPARE(Texts(menus[2]->menu()->actions()),
-             (QStringList{"COM1(&P)\tCtrl+C", "COM2(&Q)\tCtrl+D", "COM3(&S)\tCtrl+E",
-                          "COM4(&T)\tCtrl+F"}));
+             (QStringList{"COM1(&P)", "COM2(&Q)", "COM3(&S)", "COM4(&T)"}));
     QCOMPARE(Texts(menus[3]->menu()->actions()), (QStringList{"&Toolbar", "&Status Bar"}));
+    QCOMPARE(Texts(menus[4]->menu()->actions()),
+             (QStringList{"&Contents\tF1", "-", "&About QM-314..."}));
 
     QList<int> ids;
     for (QAction* a : menus[0]->menu()->actions()) {
-      if (!a->isSeparator()) ids << a->data().toInt();
+      if (!a->isSeparator() && a->isVisible()) ids << a->data().toInt();
     }
     QCOMPARE(ids, (QList<int>{57600, 57601, 57603, 57604, 32780, 32781, 57607, 57609, 57606, 57665}));
     QCOMPARE(t->frame()->action(32771)->objectName(), QString("ID_PROGRAM_READ"));
@@ -84,13 +88,31 @@ class FrameTest : public QObject {
     QCOMPARE(t->frame()->action(32782)->objectName(), QString("ID_PROGRAM_WRITE_SEVERAL"));
   }
 
-  void onlyTheFourAcceleratorsAreBound() {
+  void theMenusShortcutsAreBound() {
     QCOMPARE(t->frame()->action(57600)->shortcut(), QKeySequence("Ctrl+N"));
     QCOMPARE(t->frame()->action(57601)->shortcut(), QKeySequence("Ctrl+O"));
     QCOMPARE(t->frame()->action(57603)->shortcut(), QKeySequence("Ctrl+S"));
     QCOMPARE(t->frame()->action(57607)->shortcut(), QKeySequence("Ctrl+P"));
-    for (int id : {32771, 32772, 32773, 32775, 32776, 32777, 57604, 57609}) {
+    QCOMPARE(t->frame()->action(32771)->shortcut(), QKeySequence("Ctrl+R"));
+    QCOMPARE(t->frame()->action(32772)->shortcut(), QKeySequence("Ctrl+W"));
+    for (int id : {32773, 32775, 32776, 32777, 57604, 57609}) {
       QVERIFY2(t->frame()->action(id)->shortcut().isEmpty(), qPrintable(QString::number(id)));
+    }
+  }
+
+  // Beside the CAP, NUM and SCRL panes of a window at its opening size.
+  void everyMenuPromptFitsTheStatusBar() {
+    QStatusBar* bar = t->frame()->statusBar();
+    int room = bar->width();
+    for (QLabel* pane : bar->findChildren<QLabel*>()) {
+      if (pane->objectName().startsWith("indicator")) room = qMin(room, pane->x());
+    }
+    const QFontMetrics metrics(bar->font());
+    for (QAction* menu : t->frame()->menuBar()->actions()) {
+      for (QAction* item : menu->menu()->actions()) {
+        if (item->isSeparator()) continue;
+        QVERIFY2(metrics.horizontalAdvance(item->statusTip()) < room - 8, qPrintable(item->statusTip()));
+      }
     }
   }
 

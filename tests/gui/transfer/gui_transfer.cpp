@@ -206,12 +206,21 @@ class TransferTest : public QObject {
     QCOMPARE(rig.app().boxes.shown(), QStringList());
   }
 
+  // By the keys the menu shows: Ctrl+R opens the dialog, Ctrl+W given while it
+  // is Ready makes Start write.  Nothing goes to the radio before Start.
   void commandWhileReadyChangesDirectionAndTitleTogether() {
     TransferRig rig;
-    rig.command(kRead);
-    rig.command(kWrite);
+    CMainFrame* frame = rig.app().frame();
+    QApplication::setActiveWindow(frame);
+    QTest::keyClick(frame, Qt::Key_R, Qt::ControlModifier);
+    QCOMPARE(rig.dialog()->state(), CTransferDlg::State::Ready);
+    QCOMPARE(rig.dialog()->windowTitle(), QString("Reading Data Progress"));
+    QApplication::setActiveWindow(frame);
+    QTest::keyClick(frame, Qt::Key_W, Qt::ControlModifier);
     QCOMPARE(rig.dialog()->state(), CTransferDlg::State::Ready);
     QCOMPARE(rig.dialog()->windowTitle(), QString("Writing Data Progress"));
+    QTest::qWait(200);
+    QCOMPARE(rig.log(), QStringList());
     rig.clickStart();
     // The direction is fixed now: the read command is off.
     QVERIFY(!rig.app().frame()->action(kRead)->isEnabled());
