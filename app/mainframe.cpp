@@ -136,8 +136,7 @@ void CMainFrame::CreateMenus() {
       ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
   AddCommand(program, kProgramWriteSeveral, kProgramWriteSeveralName,
              QStringLiteral("Write To &Several Radios..."),
-             QStringLiteral("Write the form to a radio on each of several ports at once, round after "
-                            "round\nWrite To Several Radios"));
+             QStringLiteral("Write the form to the radios on several ports at once\nWrite To Several Radios"));
   program->addSeparator();
   AddCommand(program, kProgramVerify, kProgramVerifyName, QStringLiteral("&Verify After Write"),
              QStringLiteral("Read the radio back after each write and compare\nVerify After Write"))
