@@ -278,8 +278,9 @@ void CCordyView::resizeEvent(QResizeEvent* event) {
 }
 
 void CCordyView::OnDebugOnLine() {
-  // The transfer holds the port and the radio is in its clone conversation.
-  if (m_bTransferRunning) {
+  // A transfer, or a batch of several radios, holds the ports, and its radio
+  // is in its clone conversation.
+  if (IsTransferRunning()) {
     context_.boxes.Show(this, QString::fromUtf8(msg::kNoDebugDuringTransfer), BoxButtons::Ok,
                         BoxIcon::Warning);
     return;

@@ -9,7 +9,7 @@ inline constexpr const char* kBoxCaption = "Trevna Electronics Programming Softw
 
 inline constexpr const char* kPleaseInputNumber = "Please input Number";
 inline constexpr const char* kNoDebugDuringTransfer =
-    "Debug Mode cannot open while the radio is being read or written. Please wait until the "
+    "Debug Mode cannot open while a radio is being read or written. Please wait until the "
     "transfer has ended.";
 
 // Status-bar hints that follow the mouse pointer over the form.

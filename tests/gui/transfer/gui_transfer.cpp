@@ -73,7 +73,7 @@ class TransferTest : public QObject {
     QApplication::setActiveWindow(t.frame());
     QTest::keyClick(t.frame(), Qt::Key_D, Qt::ControlModifier | Qt::ShiftModifier);
     QVERIFY(!debugOpened);
-    QCOMPARE(t.boxes.shown(), QStringList{"Debug Mode cannot open while the radio is being read or "
+    QCOMPARE(t.boxes.shown(), QStringList{"Debug Mode cannot open while a radio is being read or "
                                           "written. Please wait until the transfer has ended."});
     t.boxes.clear();
     QMenu* program = t.frame()->findChild<QMenu*>("menuProgram");
