@@ -89,23 +89,6 @@ TEST_F(SimDebugTest, EachStageFaultStrikesOnceAndRetryGetsThrough) {
   EXPECT_EQ(debug->received().size(), 12u);
 }
 
-// Stray bytes come one by one ahead of the acknowledgement, so a program that
-// reads one, purges and reads again meets each of them in turn.
-TEST_F(SimDebugTest, NoiseComesAheadOfTheWakeUpAckOneByteAtATime) {
-  for (int noise : {1, 2}) {
-    radio.faults().noise = noise;
-    const SimReply woken = radio.receive(kDebugWord);
-    EXPECT_EQ(woken.bytes, Bytes{0xA5});
-    EXPECT_EQ(woken.spaced, noise == 1 ? (Bytes{0x06}) : (Bytes{0xA5, 0x06}));
-    EXPECT_GE(woken.spacingMs, 30.0);
-    EXPECT_EQ(Send({0x4D}), Bytes{});
-    EXPECT_EQ(Send({0x02}).size(), 8u);
-  }
-  radio.faults().silent = true;
-  const SimReply silent = radio.receive(kDebugWord);
-  EXPECT_TRUE(silent.bytes.empty() && silent.spaced.empty());
-}
-
 TEST(SimDebugFaults, StagesAreNamed) {
   FaultPlan plan;
   std::string error;
