@@ -27,6 +27,13 @@ std::string GridTextOf(int column, std::string_view given) {
   return std::string(text);
 }
 
+int RowNumberOf(std::string_view given) {
+  const std::string_view label = TrimSpaces(given);
+  if (!IsAllDigits(label) || label.size() > 2) return 0;
+  const int row = LeadingInteger(label);
+  return row >= 1 && row < ChannelTable::kRows ? row : 0;
+}
+
 std::optional<CellRefusal> CheckRowCells(RowCells& cells) {
   for (int col = ChannelTable::kColChannel; col < ChannelTable::kCols; ++col) {
     std::string& text = cells[static_cast<std::size_t>(col)];

@@ -26,6 +26,9 @@ struct CellRefusal {
 // a spreadsheet saves "02", given back as the editors list it.
 std::string GridTextOf(int column, std::string_view given);
 
+// The row a CH field names, 1-16, or 0.
+int RowNumberOf(std::string_view label);
+
 // Brings columns 1-4 to the grid's texts and checks the row: every text one
 // the grid can hold, and the row one the grid can show (a row with a Channel
 // has a BCLO and a Scan; a row without one has both or neither).

@@ -12,14 +12,6 @@ namespace {
 
 constexpr std::size_t kFields = ChannelTable::kCols;
 
-// The row a CH field names, 1-16, or 0.
-int RowOf(std::string_view given) {
-  const std::string_view label = TrimSpaces(given);
-  if (!IsAllDigits(label) || label.size() > 2) return 0;
-  const int row = LeadingInteger(label);
-  return row >= 1 && row < ChannelTable::kRows ? row : 0;
-}
-
 }  // namespace
 
 bool IsGridCsvHeader(const CsvRecord& header) {
@@ -50,7 +42,7 @@ ChannelImport ReadGridCsv(const std::vector<CsvRecord>& records, const ChannelTa
     if (record.fields.size() != kFields)
       return Refused(record.line, 0, {}, {}, messages::FieldCount(record.fields.size(), kFields));
     const std::string& label = record.fields[ChannelTable::kColLabel];
-    const int row = RowOf(label);
+    const int row = RowNumberOf(label);
     const std::string& chHeader = GridHeaders().at(ChannelTable::kColLabel);
     if (row == 0) return Refused(record.line, 0, chHeader, label, messages::kNotARowNumber);
     if (givenBy[row] != 0)

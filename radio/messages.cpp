@@ -63,6 +63,19 @@ std::string FieldCount(std::size_t count, std::size_t headerCount) {
   return "the line has " + std::to_string(count) + " fields where the header has " + std::to_string(headerCount);
 }
 
+std::string PastLastRow(int count, int firstRow) {
+  const int last = firstRow + count - 1;
+  return std::to_string(count) + " rows pasted from row " + std::to_string(firstRow) + " would end at row " +
+         std::to_string(last) + ", past row 16, the last channel row";
+}
+
+std::string PastedFieldCount(std::size_t count) {
+  std::string columns;
+  for (const auto& header : GridHeaders()) columns += (columns.empty() ? "" : ", ") + header;
+  return "the line has " + std::to_string(count) + (count == 1 ? " field" : " fields") + " where channel rows have " +
+         std::to_string(GridHeaders().count()) + ": " + columns;
+}
+
 std::string UnknownHeader() {
   std::string grid;
   for (const auto& header : GridHeaders()) grid += (grid.empty() ? "" : ",") + header;

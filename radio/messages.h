@@ -57,6 +57,12 @@ std::string UnknownHeader();
 std::string HeaderLacks(std::string_view column);
 inline constexpr const char* kNoRows = "the file gives no channel rows";
 
+// Why rows on the clipboard are refused.
+inline constexpr const char* kNoRowsToPaste = "there are no channel rows to paste";
+// count rows pasted from firstRow down go past the last channel row.
+std::string PastLastRow(int count, int firstRow);
+std::string PastedFieldCount(std::size_t count);
+
 // Where a refused import went wrong: "plan.csv, line 5, row 3, column Tone".
 std::string ImportPlace(std::string_view source, int line, int row, std::string_view column);
 
