@@ -19,8 +19,6 @@ inline constexpr const char* kGridCsvFilter = "Channel Rows (*.csv)";
 inline constexpr const char* kRadioCsvFilter = "Common Radio CSV (*.csv)";
 inline constexpr const char* kAllFilesFilter = "All Files (*)";
 inline constexpr const char* kCsvExtension = ".csv";
-// %1: the file, the line, the column and why.
-inline constexpr const char* kImportRefused = "%1. The channels are unchanged.";
 inline constexpr const char* kReady = "Ready";
 // %1: the document's file name, or "Write Data".
 inline constexpr const char* kSaveChanges = "Save changes to %1?";

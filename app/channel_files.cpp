@@ -8,6 +8,7 @@
 #include "app/file_prompts.h"
 #include "editor/cordy_view.h"
 #include "editor/message_box.h"
+#include "editor/messages.h"
 #include "editor/msflexgrid.h"
 #include "radio/channel_exchange.h"
 #include "radio/cordy_doc.h"

@@ -9,6 +9,7 @@
 #include "app/app_messages.h"
 #include "app/channel_files.h"
 #include "app/command_ids.h"
+#include "app/edit_commands.h"
 #include "app/file_folders.h"
 #include "app/file_prompts.h"
 #include "app/help_window.h"
@@ -125,6 +126,7 @@ void CCordyApp::ConnectCommands() {
   connect(frame->action(kFileExportChannels), &QAction::triggered, channelFiles_,
           &ChannelFiles::OnExportChannels);
   connect(frame->action(kProgramRead), &QAction::triggered, this, &CCordyApp::OnReadFromRadio);
+  new EditCommands(*frame, *view_);
   connect(frame->action(kFilePrint), &QAction::triggered, printing_, &ReportPrinting::OnFilePrint);
   connect(frame->action(kFilePrintPreview), &QAction::triggered, printing_,
           &ReportPrinting::OnFilePrintPreview);
@@ -247,6 +249,7 @@ bool CCordyApp::DoSave(const QString& path) {
                  BoxIcon::Error);
     return false;
   }
+  view_->OnDocumentSaved();
   RememberFile(path);
   return true;
 }

@@ -124,6 +124,8 @@ void CMainFrame::CreateMenus() {
              QStringLiteral("Quit the application; prompts to save documents\nExit"));
   connect(action(kAppExit), &QAction::triggered, this, &QWidget::close);
 
+  CreateEditMenu();
+
   QMenu* program = menuBar()->addMenu(QStringLiteral("&Program"));
   program->setObjectName(QStringLiteral("menuProgram"));
   // The menu always showed Ctrl+R and Ctrl+W; now they do what it says.

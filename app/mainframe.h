@@ -1,4 +1,4 @@
-// CMainFrame: the main window with the File, Program, Port, View and Help menus, the
+// CMainFrame: the main window with the File, Edit, Program, Port, View and Help menus, the
 // toolbar, and the status bar with its message pane and CAP, NUM and SCRL.
 // Its caption names the document and marks it when modified.  The form sits in
 // a scroll area and follows the window's size; the window comes back where it
@@ -60,6 +60,7 @@ class CMainFrame : public QMainWindow {
   QAction* AddCommand(QMenu* menu, int id, const char* objectName, const QString& text,
                       const QString& prompt);
   void CreateMenus();
+  void CreateEditMenu();
   void CreateToolBar();
   void CreateStatusBar();
   void CenterWindow();

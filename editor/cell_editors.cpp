@@ -3,13 +3,40 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QScrollBar>
+#include <QStyledItemDelegate>
 
 #include "editor/cordy_form.h"
 #include "editor/msflexgrid.h"
+#include "radio/cell_meanings.h"
 #include "radio/code_tables.h"
 
 namespace qm314 {
 namespace {
+
+// The dropped list of a Channel or Tones editor shows each item with what it
+// stands for ("03   446.03125 MHz"); the item, and so the text a choice
+// writes into the cell, stays "03".
+class MeaningDelegate : public QStyledItemDelegate {
+ public:
+  MeaningDelegate(int column, QObject* parent) : QStyledItemDelegate(parent), column_(column) {}
+
+  QString displayText(const QVariant& value, const QLocale& locale) const override {
+    const std::string line = TextWithMeaning(column_, value.toString().toStdString(), "   ");
+    return line.empty() ? QStyledItemDelegate::displayText(value, locale) : QString::fromStdString(line);
+  }
+
+ private:
+  int column_;
+};
+
+void ShowMeanings(QComboBox* box, int column) {
+  box->setItemDelegate(new MeaningDelegate(column, box));
+  // The list is as wide as its longest line, not only as the cell.
+  QAbstractItemView* list = box->view();
+  list->setMinimumWidth(list->sizeHintForColumn(0) + list->verticalScrollBar()->sizeHint().width() +
+                        2 * list->frameWidth());
+}
 
 QComboBox* MakeEditor(CMSFlexGrid* grid, const char* name, int id, const TextList& items,
                       bool scrollBar) {
@@ -31,6 +58,8 @@ CellEditors CreateCellEditors(CMSFlexGrid* grid) {
   CellEditors e;
   e.channel = MakeEditor(grid, "m_cbChannel", control_id::kChannelEditor, ChannelEditorItems(), true);
   e.tone = MakeEditor(grid, "m_cbTone", control_id::kToneEditor, ToneEditorItems(), true);
+  ShowMeanings(e.channel, ChannelTable::kColChannel);
+  ShowMeanings(e.tone, ChannelTable::kColTones);
   e.bclo = MakeEditor(grid, "m_cbBclo", control_id::kBcloEditor, BcloEditorItems(), false);
   e.scan = MakeEditor(grid, "m_cbScan", control_id::kScanEditor, ScanEditorItems(), false);
   return e;

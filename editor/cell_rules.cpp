@@ -1,6 +1,7 @@
 // In-place editing rules of the channel grid.
 #include "editor/cell_rules.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstddef>
 
@@ -19,15 +20,28 @@ bool StartsWithIgnoringCase(const std::string& text, const std::string& prefix) 
   return true;
 }
 
+// The first item that begins with text, ignoring case, or -1.
+int FirstItemBeginning(const TextList& items, const std::string& text) {
+  for (int i = 0; i < items.count(); ++i) {
+    if (StartsWithIgnoringCase(items.at(i), text)) return i;
+  }
+  return -1;
+}
+
 constexpr long kTwipsPerInch = 1440;
 
 }  // namespace
 
 int PreloadIndex(const TextList& items, const std::string& cellText) {
-  for (int i = 0; i < items.count(); ++i) {
-    if (StartsWithIgnoringCase(items.at(i), cellText)) return i;
-  }
-  return 0;
+  return std::max(0, FirstItemBeginning(items, cellText));
+}
+
+int TypedItemIndex(const TextList& items, int column, const std::string& typed) {
+  // Blanks name no item: the empty Channel item would clear the row.
+  const std::string named = GridTextOf(column, typed);
+  if (named.empty()) return -1;
+  if (const int item = items.find(named); item >= 0) return item;
+  return FirstItemBeginning(items, typed);
 }
 
 bool CommitChoice(ChannelTable& table, int row, int col, const std::string& choice) {

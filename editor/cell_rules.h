@@ -14,6 +14,11 @@ namespace qm314 {
 // item that begins with the cell text, ignoring case; item 0 when none does.
 int PreloadIndex(const TextList& items, const std::string& cellText);
 
+// The item a text typed on a cell picks: the item the text names with its
+// leading zero restored ("7" is "07"), else the first item that begins with
+// it, ignoring case ("d023" picks "D023N"); -1 when there is none.
+int TypedItemIndex(const TextList& items, int column, const std::string& typed);
+
 // Writes an editor's choice into the grid the way the channel rows require:
 // a Channel choice on an empty row creates a channel ("Off", "Off", "Add"),
 // the empty Channel item deletes the row, and a row without channel keeps its

@@ -1,6 +1,8 @@
 // Item model of the channel grid.
 #include "editor/channel_table_model.h"
 
+#include "radio/cell_meanings.h"
+
 namespace qm314 {
 
 ChannelTableModel::ChannelTableModel(QObject* parent) : QAbstractTableModel(parent) {
@@ -20,6 +22,13 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
   switch (role) {
     case Qt::DisplayRole:
       return text(index.row(), index.column());
+    case Qt::ToolTipRole: {
+      // What a Channel or Tones text stands for; the cell shows only the text.
+      if (IsFixed(index.row(), index.column())) return {};
+      const std::string tip =
+          TextWithMeaning(index.column(), table_.text(index.row(), index.column()), ": ");
+      return tip.empty() ? QVariant() : QVariant(QString::fromStdString(tip));
+    }
     case Qt::TextAlignmentRole:
       // The grid centres its fixed cells; the others follow their column.
       if (IsFixed(index.row(), index.column())) return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));

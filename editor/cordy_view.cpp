@@ -1,12 +1,14 @@
 // The main form's behaviour: set-up, decode and encode, in-place editing.
+// Keys are in cordy_view_keys.cpp, the Edit menu and the undo history in
+// cordy_view_edit.cpp, transfers in cordy_view_transfer.cpp.
 #include "editor/cordy_view.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QStatusBar>
+#include <QUndoStack>
 
 #include "editor/cell_editors.h"
 #include "editor/cell_rules.h"
@@ -46,9 +48,18 @@ CCordyView::CCordyView(Context context, QWidget* parent)
   connect(m_Grid, &CMSFlexGrid::LeaveCell, this, &CCordyView::OnGridLeaveCell);
   connect(m_Grid, &CMSFlexGrid::DblClick, this, &CCordyView::OnGridDblClick);
   connect(m_Grid, &CMSFlexGrid::KeyPress, this, &CCordyView::OnGridKeyPress);
+  connect(m_Grid, &CMSFlexGrid::KeyDown, this, &CCordyView::OnGridKeyDown);
   connect(m_Grid, &CMSFlexGrid::MouseDown, this, &CCordyView::OnGridMouseDown);
+  // Rows are selected to act on them: an open editor is done with first.
+  connect(m_Grid, &CMSFlexGrid::RowSelectionChanged, this, [this] {
+    if (!m_Grid->SelectedRows().isEmpty()) CommitCellEdit();
+  });
+
+  m_undoStack = new QUndoStack(this);
+  connect(m_undoStack, &QUndoStack::cleanChanged, this,
+          [this](bool clean) { context_.document.SetModifiedFlag(!clean); });
   for (QComboBox* box : {m_cbTot, m_cbWarning, m_cbSquelch, m_cbMoni, m_cbScanSwitch}) {
-    connect(box, &QComboBox::activated, this, &CCordyView::MarkModified);
+    connect(box, &QComboBox::activated, this, [this, box](int index) { OnPanelChoice(box, index); });
   }
   m_pHints = new StatusHints(this, m_Grid, [this](const QString& text) { ShowHint(text); });
   CreateTransfer();
@@ -110,11 +121,12 @@ void CCordyView::ShapeGridOnce() {
 void CCordyView::DecodeImage() {
   // A new image makes whatever an open editor holds meaningless: close it
   // unwritten and load it again for the current cell.
-  if (QComboBox* editor = GetCellEditor()) editor->hide();
+  if (QComboBox* editor = GetCellEditor()) HideEditor(editor);
 
+  m_decodedImage = context_.document.image();
   ChannelTable table = m_Grid->table();
   PanelSelections panel;
-  Decode(context_.document.image(), table, panel);
+  Decode(m_decodedImage, table, panel);
   m_Grid->setTable(table);
 
   SelectIndex(m_cbWarning, panel.warning);
@@ -126,23 +138,24 @@ void CCordyView::DecodeImage() {
   m_cbField->clear();
   for (const std::string& item : FieldItems()) m_cbField->addItem(QString::fromStdString(item));
   SelectIndex(m_cbField, panel.field);
+  RememberPanel();
 
   OnGridEnterCell();
+  // Another document: the steps taken on the one before cannot apply to it.
+  m_undoStack->clear();
 }
 
 void CCordyView::EncodeImage() { EncodeInto(context_.document.image()); }
 
 void CCordyView::EncodeInto(RadioImage& image) {
   CommitCellEdit();
+  image = m_decodedImage;
   Encode(m_Grid->table(), ReadPanel(), image);
 }
 
 void CCordyView::ApplyChannelTable(const ChannelTable& table) {
-  if (QComboBox* editor = GetCellEditor()) editor->hide();
-  if (table == m_Grid->table()) return;
-  m_Grid->setTable(table);
-  MarkModified();
-  OnGridEnterCell();
+  CancelCellEdit();
+  PushChannelRows(QString::fromUtf8(msg::kImportStep), table);
 }
 
 PanelSelections CCordyView::ReadPanel() const {
@@ -180,9 +193,22 @@ bool CCordyView::CellIsEditable() const { return m_Grid->GetRow() != 0 && m_Grid
 void CCordyView::BeginCellEdit(short key) {
   QComboBox* editor = GetCellEditor();
   if (!editor) return;
-  // A pick list takes no typed text, so a digit only opens the list; the
-  // typed key never reaches the clipboard.
-  if (KeyNeedsNumberMessage(static_cast<int>(m_Grid->GetCol()), key)) {
+  const long row = m_Grid->GetRow();
+  const int col = static_cast<int>(m_Grid->GetCol());
+  // Tones, BCLO and Scan belong to a row's channel: a choice on a row
+  // without one would have nowhere to go.
+  if (col != ChannelTable::kColChannel && m_Grid->GetTextMatrix(row, ChannelTable::kColChannel).isEmpty()) {
+    m_strCellHint = QString::fromUtf8(msg::kChooseChannelFirst).arg(row);
+    ShowHint(m_strCellHint);
+    return;
+  }
+  // The editor acts on its cell, not on rows selected before.
+  m_Grid->SelectRows({});
+  // A typed character picks the item it begins; the key never reaches the
+  // clipboard.
+  m_strTyped.clear();
+  const bool typed = key > ' ' && key != 0x7F && TypeInEditor(editor, static_cast<char16_t>(key));
+  if (!typed && KeyNeedsNumberMessage(col, key)) {
     context_.boxes.Show(this, QString::fromUtf8(msg::kPleaseInputNumber), BoxButtons::Ok,
                         BoxIcon::Warning);
   }
@@ -205,32 +231,57 @@ void CCordyView::PlaceCellEditor(QComboBox* editor) {
 
 void CCordyView::CommitCellEdit() {
   QComboBox* editor = GetCellEditor();
+  m_strTyped.clear();
   if (!editor || editor->isHidden()) return;
   const int row = static_cast<int>(m_Grid->GetRow());
   const int col = static_cast<int>(m_Grid->GetCol());
   // Only an editor the user chose nothing in leaves the cell as it was: its
   // preloaded item may stand for no text the cell holds.
   if (m_bUserChose || editor->currentIndex() != m_nLoadedChoice) {
-    ChannelTable table = m_Grid->table();
-    if (CommitChoice(table, row, col, editor->currentText().toStdString())) {
-      m_Grid->setTable(table);
-      MarkModified();
-    }
+    CommitCellChoice(row, col, editor->currentText().toStdString());
     m_nLoadedChoice = editor->currentIndex();
     m_bUserChose = false;
   }
-  const bool hadFocus = editor->hasFocus();
+  HideEditor(editor);
+}
+
+void CCordyView::HideEditor(QComboBox* editor) {
+  // Focus first: a focused widget that hides hands the focus on as Tab
+  // would, and Tab in the grid moves the current cell.
+  if (editor->hasFocus()) m_Grid->setFocus();
   editor->hide();
-  if (hadFocus) m_Grid->setFocus();
+}
+
+void CCordyView::CommitCellChoice(int row, int col, const std::string& choice) {
+  ChannelTable table = m_Grid->table();
+  if (!CommitChoice(table, row, col, choice)) return;
+  PushChannelRows(QString::fromUtf8(msg::kCellStep).arg(QString::fromStdString(GridHeaders().at(col))).arg(row),
+                  table);
+}
+
+void CCordyView::CancelCellEdit() {
+  QComboBox* editor = GetCellEditor();
+  m_strTyped.clear();
+  if (!editor || editor->isHidden()) return;
+  HideEditor(editor);
+  // Back to the item of the cell's own text.
+  OnGridEnterCell();
 }
 
 void CCordyView::OnGridEnterCell() {
+  // A prompt about the cell left no longer applies.
+  if (!m_strCellHint.isEmpty()) {
+    auto* frame = qobject_cast<QMainWindow*>(window());
+    if (frame && frame->statusBar()->currentMessage() == m_strCellHint) ShowHint(QString::fromUtf8(msg::kHintGrid));
+    m_strCellHint.clear();
+  }
   if (m_Grid->GetRow() == 0) return;
   QComboBox* editor = GetCellEditor();
   const TextList* items = EditorItems(editor);
   if (!items) return;
   m_nLoadedChoice = PreloadIndex(*items, m_Grid->GetText().toStdString());
   m_bUserChose = false;
+  m_strTyped.clear();
   editor->setCurrentIndex(m_nLoadedChoice);
 }
 
@@ -247,27 +298,6 @@ void CCordyView::OnGridKeyPress(short& keyAscii) {
 void CCordyView::OnGridMouseDown(short button, short, long, long) {
   constexpr short kRightButton = 2;
   if (button != kRightButton && CellIsEditable()) BeginCellEdit(0);
-}
-
-bool CCordyView::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress) {
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-      // In the dropped list Enter first picks the item, so the commit waits
-      // until the list has handed its choice to the box.
-      if (qobject_cast<QComboBox*>(watched)) {
-        // Enter confirms the item the box shows.
-        m_bUserChose = true;
-        // Consumed here: passed on, the grid would take it for a key typed
-        // on the cell and open the editor again.
-        CommitCellEdit();
-        return true;
-      } else {
-        QMetaObject::invokeMethod(this, &CCordyView::CommitCellEdit, Qt::QueuedConnection);
-      }
-    }
-  }
-  return QWidget::eventFilter(watched, event);
 }
 
 void CCordyView::resizeEvent(QResizeEvent* event) {
@@ -291,7 +321,5 @@ void CCordyView::OnDebugOnLine() {
 void CCordyView::ShowHint(const QString& text) {
   if (auto* frame = qobject_cast<QMainWindow*>(window())) frame->statusBar()->showMessage(text);
 }
-
-void CCordyView::MarkModified() { context_.document.SetModifiedFlag(true); }
 
 }  // namespace qm314

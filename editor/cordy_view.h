@@ -1,9 +1,12 @@
 // CCordyView: the main form.  The settings panel on the left, the channel grid
 // on the right with its in-place pick lists; decode fills both from the
-// document's image, encode writes them back.  The view holds the chosen port
-// and runs the transfers to and from the radio.
+// document's image, encode writes them back.  Every change the user makes is
+// a step of the view's undo history, whose clean state is the document's
+// unmodified one.  The view holds the chosen port and runs the transfers to
+// and from the radio.
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QThread>
 #include <QWidget>
@@ -13,9 +16,12 @@
 #include "link/serial_port.h"
 #include "radio/code_tables.h"
 #include "radio/codec.h"
+#include "radio/image.h"
 
 class QComboBox;
+class QKeyEvent;
 class QLineEdit;
+class QUndoStack;
 
 namespace qm314 {
 
@@ -25,7 +31,6 @@ class CMSFlexGrid;
 class CTransferDlg;
 class MessageBoxHost;
 class Pacer;
-class RadioImage;
 class StatusHints;
 class TransferWorker;
 struct TransferResult;
@@ -50,6 +55,9 @@ class CCordyView : public QWidget {
   void DecodeImage();
   void EncodeImage();
   // Commits the open editor, then encodes the grid and the panel into image.
+  // Encoding starts from the image as last decoded: the bytes no text decides
+  // stay the ones the document came with, whatever was saved in between, so
+  // undoing every edit saves the very bytes that were opened.
   void EncodeInto(RadioImage& image);
 
   // Replaces the channel rows as one change (an import): an open editor is
@@ -62,6 +70,13 @@ class CCordyView : public QWidget {
   QComboBox* GetCellEditor() const;
   void BeginCellEdit(short key);
   void CommitCellEdit();
+  // Closes the open editor without writing it.
+  void CancelCellEdit();
+
+  // The steps the user can undo and redo; clean while the document is as saved.
+  QUndoStack* undoStack() const { return m_undoStack; }
+  // The document now stands as saved: undoing back to here clears its mark.
+  void OnDocumentSaved();
 
   const QString& portName() const { return m_strPortName; }
   void setDebugModeOpener(DebugModeOpener opener) { m_debugModeOpener = std::move(opener); }
@@ -104,6 +119,16 @@ class CCordyView : public QWidget {
   // Command 32778, "Debug on line".
   void OnDebugOnLine();
 
+  // The Edit menu.  Each first writes the open editor's choice, as every
+  // command that reads or changes the document does.
+  void OnEditUndo();
+  void OnEditRedo();
+  void OnEditCut();
+  void OnEditCopy();
+  void OnEditPaste();
+  void OnEditClear();
+  void OnEditSelectAll();
+
  private slots:
   // Start was pressed in the progress dialog.
   void OnRadioTransfer();
@@ -112,6 +137,7 @@ class CCordyView : public QWidget {
   void OnGridLeaveCell();
   void OnGridDblClick();
   void OnGridKeyPress(short& keyAscii);
+  void OnGridKeyDown(int& key, Qt::KeyboardModifiers modifiers);
   void OnGridMouseDown(short button, short shift, long x, long y);
 
  protected:
@@ -125,7 +151,26 @@ class CCordyView : public QWidget {
   const TextList* EditorItems(const QComboBox* editor) const;
   bool CellIsEditable() const;
   void ShowHint(const QString& text);
-  void MarkModified();
+  // Keys on an open editor (its box, or its dropped list when inList).
+  bool OnEditorKey(QComboBox* editor, QKeyEvent* event, bool inList);
+  // Adds a typed character to the text typed on the open editor and selects
+  // the item it picks; false when it picks none.
+  bool TypeInEditor(QComboBox* editor, char16_t key);
+  void PickEditorItem(QComboBox* editor, int item);
+  // Hides an editor, the keyboard focus going back to the grid.
+  void HideEditor(QComboBox* editor);
+  // Delete on a cell: Channel clears the row, Tones chooses "Off".
+  void ClearCell();
+  // Writes a choice into a cell by the channel rows' rules, as one step.
+  void CommitCellChoice(int row, int col, const std::string& choice);
+
+  // Steps of the undo history.
+  void PushChannelRows(const QString& name, const ChannelTable& after);
+  void SetChannelRows(const ChannelTable& table);
+  void OnPanelChoice(QComboBox* box, int index);
+  void SetPanelIndex(QComboBox* box, int index);
+  void RememberPanel();
+  void EmptySelectedRows(const char* stepName);
   void CreateTransfer();
   void CreateBatchWrite();
   void OpenTransferDialog(bool writeToRadio, const char* caption);
@@ -156,6 +201,15 @@ class CCordyView : public QWidget {
   int m_nLoadedChoice = 0;
   // Set when the user picks an item of the open editor, the loaded one included.
   bool m_bUserChose = false;
+  // What has been typed on the open editor, narrowing its choice.
+  std::string m_strTyped;
+  QUndoStack* m_undoStack = nullptr;
+  // The document's image as the last decode found it.
+  RadioImage m_decodedImage;
+  // Each settings box's index as the undo history last left it.
+  QHash<QComboBox*, int> m_panelIndex;
+  // The status-bar prompt about the current cell, replaced when the cell changes.
+  QString m_strCellHint;
   DebugModeOpener m_debugModeOpener;
   StatusHints* m_pHints = nullptr;
 

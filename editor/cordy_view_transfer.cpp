@@ -2,6 +2,7 @@
 // progress dialog, and the worker thread the clone conversation runs on.
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QUndoStack>
 #include <optional>
 
 #include "editor/cordy_view.h"
@@ -55,6 +56,9 @@ CCordyView::~CCordyView() {
   // The frame waits for a transfer to end before it closes, so one still
   // running here is a shutdown from elsewhere: stop it and wait for its port.
   m_bClosing = true;
+  // The undo history goes with the view; what it tells on its way out would
+  // reach a view that is half gone.
+  m_undoStack->blockSignals(true);
   if (m_pTransferDlg) m_pTransferDlg->OnCancel();
   m_transferThread.quit();
   // A question the worker is waiting on must still be delivered (and

@@ -6,8 +6,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
+#include <algorithm>
 #include <cmath>
 #include <numeric>
+#include <utility>
 #include <vector>
 
 namespace qm314 {
@@ -36,6 +38,12 @@ class FixedCellDelegate : public QStyledItemDelegate {
     header.palette.setCurrentColorGroup(QPalette::Active);
     header.fontMetrics = option.fontMetrics;
     header.state = QStyle::State_Enabled | QStyle::State_Raised;
+    // The label of a selected row reads as pressed, as a spreadsheet's does.
+    const auto* grid = qobject_cast<const CMSFlexGrid*>(option.widget);
+    if (grid && index.column() == 0 && grid->IsRowSelected(index.row())) {
+      header.state |= QStyle::State_On | QStyle::State_Sunken;
+      header.state &= ~QStyle::State_Raised;
+    }
     header.text = index.data(Qt::DisplayRole).toString();
     header.textAlignment = Qt::AlignCenter;
     header.position = QStyleOptionHeader::Middle;
@@ -99,11 +107,23 @@ CMSFlexGrid::CMSFlexGrid(QWidget* parent) : QTableView(parent) {
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setSelectionMode(QAbstractItemView::SingleSelection);
   setSelectionBehavior(QAbstractItemView::SelectItems);
-  setTabKeyNavigation(false);
   setWordWrap(false);
   setCornerButtonEnabled(false);
+  // Tab moves between cells; past the last one it moves on to the next control.
+  setTabKeyNavigation(true);
   // The grid opens on its first movable cell, as the control did.
   selectionModel()->setCurrentIndex(model_.index(1, 1), QItemSelectionModel::ClearAndSelect);
+  // Any selection of a cell (a click, a move) ends a selection of rows.
+  connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+    QList<int> rows;
+    for (int row = 1; row < ChannelTable::kRows; ++row) {
+      if (selectionModel()->isRowSelected(row)) rows << row;
+    }
+    if (rows == selectedRows_) return;
+    selectedRows_ = rows;
+    viewport()->update();
+    emit RowSelectionChanged();
+  });
 }
 
 long CMSFlexGrid::GetRows() const { return model_.rowCount(); }
@@ -193,31 +213,158 @@ void CMSFlexGrid::currentChanged(const QModelIndex& current, const QModelIndex& 
   emit EnterCell();
 }
 
+QList<int> CMSFlexGrid::SelectedRows() const { return selectedRows_; }
+
+bool CMSFlexGrid::IsRowSelected(int row) const { return selectedRows_.contains(row); }
+
+void CMSFlexGrid::SelectRows(const QList<int>& rows) {
+  QItemSelection selection;
+  for (const int row : rows) {
+    selection.select(model_.index(row, ChannelTable::kColChannel), model_.index(row, ChannelTable::kCols - 1));
+  }
+  selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+  if (!rows.isEmpty()) anchorRow_ = rows.front();
+}
+
+void CMSFlexGrid::SelectRowsByLabel(int row, Qt::KeyboardModifiers modifiers) {
+  QList<int> rows;
+  if (row == 0) {  // the corner label: every row
+    for (int r = 1; r < ChannelTable::kRows; ++r) rows << r;
+    SelectRows(rows);
+    return;
+  }
+  const int anchor = anchorRow_;
+  if (modifiers & Qt::ShiftModifier) {
+    for (int r = std::min(anchor, row); r <= std::max(anchor, row); ++r) rows << r;
+  } else if (modifiers & Qt::ControlModifier) {
+    rows = selectedRows_;
+    if (!rows.removeOne(row)) rows << row;
+    std::sort(rows.begin(), rows.end());
+  } else {
+    rows << row;
+  }
+  SelectRows(rows);
+  anchorRow_ = (modifiers & Qt::ShiftModifier) ? anchor : row;
+}
+
+bool CMSFlexGrid::IsColumnShown(int col) const { return !isColumnHidden(col) && columnWidth(col) > 0; }
+
+void CMSFlexGrid::SetCurrentCell(int row, int col) {
+  selectionModel()->setCurrentIndex(model_.index(row, col), QItemSelectionModel::ClearAndSelect);
+}
+
+bool CMSFlexGrid::MoveByKey(int key, Qt::KeyboardModifiers modifiers) {
+  constexpr int kFirstRow = 1;
+  constexpr int kLastRow = ChannelTable::kRows - 1;
+  QList<int> cols;  // the columns a move may land in, left to right
+  for (int col = 1; col < ChannelTable::kCols; ++col) {
+    if (IsColumnShown(col)) cols << col;
+  }
+  if (cols.isEmpty()) return false;
+  const int width = static_cast<int>(cols.size());
+  const int row = static_cast<int>(row_);
+  const int at = std::max(0, static_cast<int>(cols.indexOf(static_cast<int>(col_))));
+  const bool ctrl = modifiers & Qt::ControlModifier;
+  int toRow = row;
+  int toAt = at;
+  switch (key) {
+    case Qt::Key_Up: toRow = std::max(kFirstRow, row - 1); break;
+    case Qt::Key_Down: toRow = std::min(kLastRow, row + 1); break;
+    case Qt::Key_Left: toAt = std::max(0, at - 1); break;
+    case Qt::Key_Right: toAt = std::min(width - 1, at + 1); break;
+    case Qt::Key_Home: toAt = 0; if (ctrl) toRow = kFirstRow; break;
+    case Qt::Key_End: toAt = width - 1; if (ctrl) toRow = kLastRow; break;
+    case Qt::Key_PageUp: toRow = kFirstRow; break;
+    case Qt::Key_PageDown: toRow = kLastRow; break;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: {
+      // Cells in reading order; Tab past the last one is no move.
+      const bool back = key == Qt::Key_Backtab || (modifiers & Qt::ShiftModifier);
+      const int cell = (row - kFirstRow) * width + at + (back ? -1 : 1);
+      if (cell < 0 || cell >= (kLastRow - kFirstRow + 1) * width) return false;
+      toRow = kFirstRow + cell / width;
+      toAt = cell % width;
+      break;
+    }
+    default: return false;
+  }
+  SetCurrentCell(toRow, cols.at(toAt));
+  scrollTo(model_.index(toRow, cols.at(toAt)));
+  return true;
+}
+
 void CMSFlexGrid::mousePressEvent(QMouseEvent* event) {
-  QTableView::mousePressEvent(event);
   const QPoint at = event->position().toPoint();
+  const int row = rowAt(at.y());
+  if (event->button() == Qt::LeftButton && row >= 0 && columnAt(at.x()) == ChannelTable::kColLabel) {
+    SelectRowsByLabel(row, event->modifiers());
+    draggingLabels_ = row > 0;
+    return;
+  }
+  QTableView::mousePressEvent(event);
   emit MouseDown(ButtonCode(event->button()), ShiftCode(event->modifiers()),
                  pixelsToTwipsX(at.x()), pixelsToTwipsY(at.y()));
 }
 
 void CMSFlexGrid::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (columnAt(event->position().toPoint().x()) == ChannelTable::kColLabel) {
+    mousePressEvent(event);
+    return;
+  }
   QTableView::mouseDoubleClickEvent(event);
   emit DblClick();
 }
 
-void CMSFlexGrid::keyPressEvent(QKeyEvent* event) {
-  // Characters go to the program; moving keys and Tab stay the control's.
-  const QString text = event->text();
-  const bool isCharacter = !text.isEmpty() && event->key() != Qt::Key_Tab &&
-                           event->key() != Qt::Key_Backtab &&
-                           !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
-  if (!isCharacter) {
-    QTableView::keyPressEvent(event);
+void CMSFlexGrid::mouseMoveEvent(QMouseEvent* event) {
+  if (!draggingLabels_) {
+    QTableView::mouseMoveEvent(event);
     return;
   }
-  short key = static_cast<short>(text.at(0).unicode());
-  emit KeyPress(key);
-  event->accept();
+  const int row = rowAt(event->position().toPoint().y());
+  if (row > 0) SelectRowsByLabel(row, Qt::ShiftModifier);
+}
+
+void CMSFlexGrid::mouseReleaseEvent(QMouseEvent* event) {
+  if (std::exchange(draggingLabels_, false)) return;
+  QTableView::mouseReleaseEvent(event);
+}
+
+void CMSFlexGrid::keyPressEvent(QKeyEvent* event) {
+  // A key on a cell never touches the clipboard: the rows reach it only
+  // through the Edit commands, never by the view's copy of the current cell.
+  if (event->matches(QKeySequence::Copy) || event->matches(QKeySequence::Cut) ||
+      event->matches(QKeySequence::Paste) || event->matches(QKeySequence::SelectAll)) {
+    event->accept();
+    return;
+  }
+  if (MoveByKey(event->key(), event->modifiers())) {
+    event->accept();
+    return;
+  }
+  // Tab past the last cell (or Shift+Tab before the first) leaves the grid.
+  if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) {
+    event->ignore();
+    return;
+  }
+  // Printable characters and Enter are typed on the cell; other control
+  // characters (Escape, Backspace, Delete) are keys like F2.
+  const QString text = event->text();
+  const char16_t first = text.isEmpty() ? 0 : text.at(0).unicode();
+  const bool isCharacter = ((first >= 32 && first != 0x7F) || first == '\r') &&
+                           !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+  if (isCharacter) {
+    short key = static_cast<short>(first);
+    emit KeyPress(key);
+    event->accept();
+    return;
+  }
+  int code = event->key();
+  emit KeyDown(code, event->modifiers());
+  if (code == 0) {
+    event->accept();
+    return;
+  }
+  QTableView::keyPressEvent(event);
 }
 
 }  // namespace qm314

@@ -64,18 +64,21 @@ class FrameTest : public QObject {
 
   void menusInOrderWithSeparators() {
     const QList<QAction*> menus = t->frame()->menuBar()->actions();
-    QCOMPARE(Texts(menus), (QStringList{"&File", "&Program", "P&ort", "&View", "&Help"}));
+    QCOMPARE(Texts(menus), (QStringList{"&File", "&Edit", "&Program", "P&ort", "&View", "&Help"}));
     QCOMPARE(Texts(menus[0]->menu()->actions()),
              (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "-",
                           "&Import Channels...", "&Export Channels...", "-", "&Print...\tCtrl+P",
                           "Print Pre&view", "P&rint Setup...", "-", "E&xit"}));
     QCOMPARE(Texts(menus[1]->menu()->actions()),
+             (QStringList{"&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C",
+                          "&Paste\tCtrl+V", "&Delete\tDel", "-", "Select &All\tCtrl+A"}));
+    QCOMPARE(Texts(menus[2]->menu()->actions()),
              (QStringList{"&Read From Radio\tCtrl+R", "-", "&Write To Radio\tCtrl+W",
                           "Write To &Several Radios...", "-", "&Verify After Write"}));
-    QCOMPARE(Texts(menus[2]->menu()->actions()),
+    QCOMPARE(Texts(menus[3]->menu()->actions()),
              (QStringList{"COM1(&P)", "COM2(&Q)", "COM3(&S)", "COM4(&T)"}));
-    QCOMPARE(Texts(menus[3]->menu()->actions()), (QStringList{"&Toolbar", "&Status Bar"}));
-    QCOMPARE(Texts(menus[4]->menu()->actions()),
+    QCOMPARE(Texts(menus[4]->menu()->actions()), (QStringList{"&Toolbar", "&Status Bar"}));
+    QCOMPARE(Texts(menus[5]->menu()->actions()),
              (QStringList{"&Contents\tF1", "-", "&About QM-314..."}));
 
     QList<int> ids;

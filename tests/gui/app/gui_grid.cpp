@@ -102,6 +102,7 @@ class GridTest : public QObject {
   }
 
   void editorIsLaidOverTheCell() {
+    makeChannel(4, 1);
     t->click(4, 2);
     QComboBox* tone = editor("m_cbTone");
     QVERIFY(tone->isVisible());
@@ -161,13 +162,16 @@ class GridTest : public QObject {
     QCOMPARE(t->row(5), (QStringList{"", "", "", ""}));
   }
 
-  void rowWithoutChannelKeepsEmptyCells() {
+  void rowWithoutChannelOpensOnlyItsChannelEditor() {
     t->click(7, 2);
-    keys(editor("m_cbTone"), Qt::Key_Down, 12);
-    QCOMPARE(editor("m_cbTone")->currentText(), QString("12"));
+    QVERIFY(editor("m_cbTone")->isHidden());
+    QCOMPARE(t->frame()->statusBar()->currentMessage(), QString("Please choose a Channel for row 7 first"));
+    QTest::mouseDClick(t->grid()->viewport(), Qt::LeftButton, {}, t->cellCentre(8, 4));
+    QVERIFY(editor("m_cbScan")->isHidden());
+    t->click(8, 1);
+    QVERIFY(editor("m_cbChannel")->isVisible());
+    QCOMPARE(t->frame()->statusBar()->currentMessage(), QString("Please Click the cell to edit or input data"));
     t->click(8, 4);
-    keys(editor("m_cbScan"), Qt::Key_Down, 1);
-    t->click(8, 2);
     QCOMPARE(t->row(7), (QStringList{"", "", "", ""}));
     QCOMPARE(t->row(8), (QStringList{"", "", "", ""}));
     QVERIFY(!t->app().document().IsModified());
@@ -214,6 +218,7 @@ class GridTest : public QObject {
   }
 
   void mouseButtonsThatOpenAnEditor() {
+    makeChannel(3, 1);
     t->click(3, 4, Qt::RightButton);
     QVERIFY(editor("m_cbScan")->isHidden());
     t->click(3, 4, Qt::MiddleButton);
@@ -230,7 +235,7 @@ class GridTest : public QObject {
     QVERIFY(editor("m_cbChannel")->isVisible());
     QTest::keyClick(editor("m_cbChannel"), Qt::Key_Return);
     QVERIFY(editor("m_cbChannel")->isHidden());
-    QCOMPARE(t->cell(1, 1), QString());
+    QCOMPARE(t->cell(1, 1), QString("07"));
 
     QTest::keyClick(t->grid(), Qt::Key_X);
     QCOMPARE(t->boxes.shown(), QStringList{"Please input Number"});
@@ -296,7 +301,9 @@ class GridTest : public QObject {
   }
 
   void tabOrder() {
+    // Tab moves through the grid's cells, then on from the last one.
     t->grid()->setFocus();
+    QTest::keyClick(t->grid(), Qt::Key_End, Qt::ControlModifier);
     QStringList order;
     for (int i = 0; i < 7; ++i) {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -335,6 +342,7 @@ class GridTest : public QObject {
     QCOMPARE(grid->columnWidth(3), 0);
     QVERIFY(!grid->horizontalScrollBar()->isVisible() && !grid->verticalScrollBar()->isVisible());
 
+    makeChannel(5, 1);
     t->click(5, 4);
     QComboBox* scan = editor("m_cbScan");
     const auto coversCell = [&] {
@@ -355,6 +363,7 @@ class GridTest : public QObject {
   }
 
   void hintsFollowThePointer() {
+    makeChannel(2, 1);
     QStatusBar* bar = t->frame()->statusBar();
     QTest::mouseMove(t->box("m_cbTot"));
     QCOMPARE(bar->currentMessage(), QString("Please click the CommBox to choose value"));
