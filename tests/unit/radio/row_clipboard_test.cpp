@@ -1,5 +1,6 @@
-// Channel rows on the clipboard: the text a copy gives, and pastes of what a
-// spreadsheet or an export gives back, taken or refused whole.
+// Channel rows on the clipboard beyond what the window's tests paste: copies
+// and exports pasted back, the edit rule on a row without Channel, and each
+// kind of refusal.
 #include "radio/row_clipboard.h"
 
 #include <gtest/gtest.h>
@@ -26,23 +27,6 @@ std::string Refusal(const std::string& text, int firstRow) {
   return paste.result ? std::string() : RefusalText("The clipboard", *paste.result.refusal);
 }
 
-TEST(RowClipboard, CopyGivesTheHeaderAndTheRowsTabSeparated) {
-  EXPECT_EQ(RowsAsClipboardText(Grid(), {1, 3}),
-            "CH\tChannel\tTones\tBCLO\tScan\n"
-            "1\t01\t05\tOff\tAdd\n"
-            "3\t\t\t\t\n");
-}
-
-TEST(RowClipboard, ASpreadsheetBlockPastesFromTheFirstRowDown) {
-  // As a spreadsheet gives it: CRLF, no header, "2" where the grid wrote "02".
-  const RowsPaste paste = PasteRows("1\t2\t5\tCarrier\tDelete\r\n2\t08\t69.3\tOff\tAdd\r\n", Grid(), 15);
-  ASSERT_TRUE(paste.result);
-  EXPECT_EQ(paste.lastRow, 16);
-  EXPECT_EQ(Row(paste.result.table, 15), (std::vector<std::string>{"02", "05", "Carrier", "Delete"}));
-  EXPECT_EQ(Row(paste.result.table, 16), (std::vector<std::string>{"08", "69.3", "Off", "Add"}));
-  EXPECT_EQ(Row(paste.result.table, 1), (std::vector<std::string>{"01", "05", "Off", "Add"}));
-}
-
 TEST(RowClipboard, CopiedRowsAndAnExportPasteBackAsTheyWere) {
   const ChannelTable grid = Grid();
   const RowsPaste copied = PasteRows(RowsAsClipboardText(grid, {2, 1}), grid, 5);
@@ -67,8 +51,6 @@ TEST(RowClipboard, APastedRowWithoutChannelKeepsItsOtherCellsEmpty) {
 }
 
 TEST(RowClipboard, RefusalsNameTheLineTheRowTheColumnAndTheText) {
-  EXPECT_EQ(Refusal("CH\tChannel\tTones\tBCLO\tScan\r\n1\t01\tOff\tOff\tAdd\r\n2\t03\t88,5\tOff\tAdd\r\n", 5),
-            "The clipboard, line 3, row 6, column Tones: \"88,5\" is not a text the channel grid can hold");
   EXPECT_EQ(Refusal("x\t01\tOff\tOff\tAdd\n", 4),
             "The clipboard, line 1, row 4, column CH: \"x\" is not a row number from 1 to 16");
   EXPECT_EQ(Refusal("1\t03\tOff\t\tAdd\n", 4),
@@ -82,13 +64,6 @@ TEST(RowClipboard, RefusalsNameTheLineTheRowTheColumnAndTheText) {
             "BCLO, Scan");
   EXPECT_EQ(Refusal("CH,Channel,Tones,BCLO,Scan\n", 1), "The clipboard, line 1: there are no channel rows to paste");
   EXPECT_EQ(Refusal("1\t\"01\tOff\tOff\tAdd\n", 1), "The clipboard, line 1: a quoted field is not closed");
-}
-
-TEST(RowClipboard, RowsThatWouldFallPastRow16AreRefusedNotDropped) {
-  const std::string three = "1\t01\tOff\tOff\tAdd\n2\t02\tOff\tOff\tAdd\n3\t03\tOff\tOff\tAdd\n";
-  EXPECT_TRUE(PasteRows(three, Grid(), 14).result);
-  EXPECT_EQ(Refusal(three, 15),
-            "The clipboard, line 3: 3 rows pasted from row 15 would end at row 17, past row 16, the last channel row");
 }
 
 }  // namespace
