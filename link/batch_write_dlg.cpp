@@ -10,6 +10,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -29,6 +30,9 @@ namespace qm314 {
 namespace {
 
 enum Column { kPort, kDevice, kState, kProgress };
+
+// How often the lines follow the blocks moving.
+constexpr int kRefreshMs = 100;
 
 constexpr const char* kLogFileKey = "BatchWrite/LogFile";
 constexpr const char* kWriteLogKey = "BatchWrite/WriteLog";
@@ -104,6 +108,11 @@ CBatchWriteDlg::CBatchWriteDlg(Services services, QWidget* parent)
   m_btnStop = button(batch_msg::kStopButton, "IDC_STOP");
   m_btnClose = button(batch_msg::kCloseButton, "IDCANCEL");
   layout->addLayout(buttons);
+
+  refreshTimer_ = new QTimer(this);
+  refreshTimer_->setSingleShot(true);
+  refreshTimer_->setInterval(kRefreshMs);
+  connect(refreshTimer_, &QTimer::timeout, this, &CBatchWriteDlg::ShowPendingReports);
 
   relay_ = new BatchRelay(this);
   connect(relay_, &BatchRelay::StationChanged, this, &CBatchWriteDlg::OnStationChanged, Qt::QueuedConnection);
@@ -235,6 +244,7 @@ void CBatchWriteDlg::OnStart() {
 
   stationItems_ = items;
   stationStates_.assign(items.size(), StationState::Ready);
+  pendingReports_.assign(items.size(), std::nullopt);
   tally_ = Tally{};
   m_stTally->setText(Text(TallyText(tally_)));
   for (int i = 0; i < m_lstPorts->topLevelItemCount(); ++i) {
@@ -310,9 +320,29 @@ QTreeWidgetItem* CBatchWriteDlg::StationItem(int station) const {
 
 void CBatchWriteDlg::OnStationChanged(const StationReport& report) {
   relay_->Received();
+  if (!StationItem(report.station)) return;
+  const std::size_t i = static_cast<std::size_t>(report.station);
+  // Every block of every port is a report; the lines follow them a few times
+  // a second, and at once when a port turns to something else.
+  const bool sameState = stationStates_[i] == report.state;
+  stationStates_[i] = report.state;
+  pendingReports_[i] = report;
+  if (!sameState) {
+    ShowPendingReports();
+  } else if (!refreshTimer_->isActive()) {
+    refreshTimer_->start();
+  }
+}
+
+void CBatchWriteDlg::ShowPendingReports() {
+  for (std::optional<StationReport>& pending : pendingReports_) {
+    if (pending) ShowReport(*pending);
+    pending.reset();
+  }
+}
+
+void CBatchWriteDlg::ShowReport(const StationReport& report) {
   QTreeWidgetItem* item = StationItem(report.station);
-  if (!item) return;
-  stationStates_[static_cast<std::size_t>(report.station)] = report.state;
   const std::string text = StationText(report);
   // A verify report's first line says it; the blocks are in the tooltip,
   // which the radio's record filled in just before.
@@ -350,10 +380,12 @@ void CBatchWriteDlg::OnRoundEnded() {
   relay_->Received();
   UpdateButtons();
   if (m_btnNext->isEnabled()) m_btnNext->setFocus();
+  emit RoundEnded();
 }
 
 void CBatchWriteDlg::OnBatchEnded() {
   relay_->Received();
+  ShowPendingReports();
   writer_.reset();
   const std::string logError = log_.error();
   log_.close();

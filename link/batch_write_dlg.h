@@ -10,6 +10,8 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <vector>
 
 #include "link/batch_log.h"
 #include "link/batch_record.h"
@@ -22,6 +24,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSettings;
+class QTimer;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -61,6 +64,8 @@ class CBatchWriteDlg : public QDialog {
 
  signals:
   void RunningChanged(bool running);
+  // Every port has finished the round Start or Next began.
+  void RoundEnded();
 
  public slots:
   void OnStart();
@@ -76,6 +81,8 @@ class CBatchWriteDlg : public QDialog {
  private:
   void OnClose();
   void OnStationChanged(const StationReport& report);
+  void ShowPendingReports();
+  void ShowReport(const StationReport& report);
   void OnRadioFinished(int station, const RadioRecord& record);
   void OnRoundEnded();
   void OnBatchEnded();
@@ -110,6 +117,8 @@ class CBatchWriteDlg : public QDialog {
   std::unique_ptr<BatchWriter> writer_;
   std::vector<QTreeWidgetItem*> stationItems_;  // the batch's ports, in order
   std::vector<StationState> stationStates_;
+  std::vector<std::optional<StationReport>> pendingReports_;
+  QTimer* refreshTimer_ = nullptr;
   Tally tally_;
 };
 
