@@ -42,9 +42,10 @@ ProbeOutcome CloneTransfer::probe(const std::string& portName) {
   opened.port->close();
   port_ = nullptr;
   if (step == Step::Cancelled) return ProbeOutcome::Cancelled;
-  // A radio that woke but then stumbled is still a radio on the port: the
-  // conversation proper will say what went wrong.
-  return woke_ ? ProbeOutcome::RadioAnswered : ProbeOutcome::NoAnswer;
+  // A radio that told who it is is on the port, even if it stumbled after:
+  // the conversation proper will say what went wrong.  One that fell silent
+  // before that was taken off while it was being woken.
+  return woke_ && identity_.size() == kIdentityBytes ? ProbeOutcome::RadioAnswered : ProbeOutcome::NoAnswer;
 }
 
 TransferOutcome CloneTransfer::run(TransferDirection direction, const std::string& portName,

@@ -27,8 +27,8 @@ enum class TransferOutcome {
 
 // What one wake-up attempt on a port found.
 enum class ProbeOutcome {
-  RadioAnswered,  // the wake-up was acknowledged
-  NoAnswer,       // nothing acknowledged it
+  RadioAnswered,  // the wake-up was acknowledged and the radio sent its identification
+  NoAnswer,       // nothing acknowledged it, or the radio fell silent before its identification
   Cancelled,
   OpenFailed,     // see openError(); the failure was shown
 };
@@ -49,8 +49,8 @@ class CloneTransfer {
   // Whether a radio is on the port: one wake-up attempt and, when it is
   // acknowledged, the identification and confirmation too, so the radio is
   // left as after any handshake and wakes again for the next conversation.
-  // It asks no Retry/Cancel question: a radio that wakes but stumbles later
-  // still counts as there.  The port is closed on return.
+  // It asks no Retry/Cancel question: a radio that identifies itself but
+  // stumbles later still counts as there.  The port is closed on return.
   ProbeOutcome probe(const std::string& portName);
 
   // The identification the radio sent after the last wake-up (fewer than 8

@@ -1,6 +1,7 @@
-// qm314-cli write to three radios of qm314-sim at once: one radio failing
+// qm314-cli write to several radios of qm314-sim at once: one radio failing
 // leaves the others written and verified, the log has a line per radio with
-// the bytes each got, and a stop in the middle sends nothing more to any radio.
+// the bytes each got, a stop in the middle sends nothing more to any radio,
+// and the next radios come by Enter or by themselves.
 #include <gtest/gtest.h>
 
 #include <signal.h>
@@ -154,6 +155,48 @@ TEST_F(BatchWrite, StopInTheMiddleClosesEveryPortAndSendsNoFurtherBlock) {
     }
     EXPECT_TRUE(found) << device;
   }
+}
+
+TEST_F(BatchWrite, RepeatWritesTheNextRadiosAtEachLineOfInput) {
+  Sim sim({}, 2);
+  // One Enter, then the end of input: two rounds.
+  Child cli("/bin/sh", {"-c", "printf '\\n' | " + std::string(QM314_CLI_PATH) + " write " + ports(sim) + " " +
+                                  path("new.int") + " --repeat --log " + path("radios.csv")});
+  const Finished write = cli.wait(60);
+  EXPECT_EQ(write.status, 0) << write.err;
+  EXPECT_NE(write.out.find("2 radios: 2 written, 0 verified, 0 failed\n"), std::string::npos) << write.out;
+  EXPECT_NE(write.out.find("4 radios: 4 written, 0 verified, 0 failed\n"), std::string::npos) << write.out;
+  EXPECT_EQ(CountLinesStartingWith(path("radios.csv"), "20"), 4);
+}
+
+TEST_F(BatchWrite, WaitingForRadiosWritesEachOnceAndTheNextAfterTheSwap) {
+  // Off long enough for a wake-up to go unanswered.
+  Sim sim({"--swap-gap", "2000"}, 2);
+  Child cli(QM314_CLI_PATH,
+            {"write", ports(sim), path("new.int"), "--repeat", "--wait-for-radio", "--log", path("radios.csv")});
+  auto logged = [this] { return CountLinesStartingWith(path("radios.csv"), "20"); };
+  auto waitFor = [&](int lines) {
+    for (int i = 0; i < 1500 && logged() < lines; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    return logged();
+  };
+  ASSERT_EQ(waitFor(2), 2);
+  // The same radios stay on: they are woken again and again, never written again.
+  std::this_thread::sleep_for(std::chrono::milliseconds(2500));
+  EXPECT_EQ(logged(), 2);
+  sim.process().signal(SIGUSR1);
+  ASSERT_EQ(waitFor(4), 4);
+  cli.signal(SIGINT);
+  const Finished stopped = cli.wait(10);
+  EXPECT_EQ(stopped.status, 0) << stopped.err;
+  // The next radios are others: their serial numbers follow the first two.
+  std::vector<std::string> identities;
+  for (const std::string& line : Lines(path("radios.csv"))) identities.push_back(Fields(line)[5]);
+  ASSERT_EQ(identities.size(), 5u);
+  std::sort(identities.begin() + 1, identities.end());
+  EXPECT_EQ(identities[1], "514D333134530100");
+  EXPECT_EQ(identities[2], "514D333134530101");
+  EXPECT_EQ(identities[3], "514D333134530102");
+  EXPECT_EQ(identities[4], "514D333134530103");
 }
 
 TEST_F(BatchWrite, APortNamedTwiceIsRefusedBeforeAnythingIsSent) {
