@@ -1,21 +1,16 @@
 // Four radios at once in the desktop program (offscreen, the real dialog and
 // its ports' threads) against one radio written by Write To Radio, with and
-// without verify, on four simulated radios.  Prints the wall times, their
-// ratio, and the program's processor time (every thread) as a share of the
-// batch's wall time.  Run: build/bench/bench_gui_batch [ROUNDS]
+// without verify, on four simulated radios, with the program's processor time
+// over all its threads.  Run: build/bench/bench_gui_batch [ROUNDS]
 #include <sys/resource.h>
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTreeWidget>
-#include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 #include <functional>
 
 #include "app/cordy_app.h"
@@ -24,28 +19,23 @@
 #include "editor/message_box.h"
 #include "link/batch_write_dlg.h"
 #include "link/transfer_dlg.h"
+#include "batch_rounds.h"
 
 namespace {
 
 using qm314::CCordyView;
-
-constexpr int kRadios = 4;
-
-struct Timed {
-  double wallMs = 0;
-  double cpuMs = 0;
-};
+using qm314::bench::Run;
 
 double ProcessCpuMs() {
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
-  return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1000.0 +
-         (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1000.0;
+  return qm314::bench::CpuMs(usage);
 }
 
-// Runs `start` and the event loop until `done` fires.
+// Runs `start` and the event loop until `done` fires; the processor time is
+// the whole program's, every thread.
 template <typename Signal, typename Sender>
-Timed Measure(Sender* sender, Signal done, const std::function<void()>& start) {
+Run MeasureUntil(Sender* sender, Signal done, const std::function<void()>& start) {
   QEventLoop loop;
   QObject::connect(sender, done, &loop, [&loop] { loop.quit(); });
   const double cpu = ProcessCpuMs();
@@ -53,43 +43,20 @@ Timed Measure(Sender* sender, Signal done, const std::function<void()>& start) {
   clock.start();
   start();
   loop.exec();
-  return {static_cast<double>(clock.nsecsElapsed()) / 1e6, ProcessCpuMs() - cpu};
-}
-
-Timed OneRadio(CCordyView& view) {
-  view.OnWriteToRadio();
-  return Measure(&view, &CCordyView::TransferRunningChanged, [&view] { view.transferDialog()->OnOK(); });
-}
-
-Timed FourRadios(qm314::CBatchWriteDlg& dialog) {
-  const Timed round = Measure(&dialog, &qm314::CBatchWriteDlg::RoundEnded, [&dialog] { dialog.OnStart(); });
-  Measure(&dialog, &qm314::CBatchWriteDlg::RunningChanged, [&dialog] { dialog.OnStop(); });
-  return round;
-}
-
-void Report(const char* what, const Timed& t) {
-  std::printf("  %-10s %7.0f ms wall   CPU %6.1f ms = %5.2f %% of wall\n", what, t.wallMs, t.cpuMs,
-              100.0 * t.cpuMs / t.wallMs);
+  return {0, static_cast<double>(clock.nsecsElapsed()) / 1e6, ProcessCpuMs() - cpu};
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+  using namespace qm314::bench;
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
-  const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
-
-  QProcess sim;
-  sim.start(QStringLiteral(QM314_SIM_PATH), {QStringLiteral("--radios"), QString::number(kRadios)});
-  for (int i = 1; i <= kRadios; ++i) {
-    while (!sim.canReadLine() && sim.waitForReadyRead(10000)) {
-    }
-    const QByteArray device = sim.readLine().trimmed();
-    if (device.isEmpty()) {
-      std::fprintf(stderr, "qm314-sim did not start\n");
-      return 1;
-    }
-    qputenv(QStringLiteral("QM314_COM%1").arg(i).toUtf8().constData(), device);
+  const int rounds = RoundsArgument(argc, argv);
+  SimProcess sim({}, kBatchRadios);
+  for (int i = 0; i < kBatchRadios; ++i) {
+    qputenv(QStringLiteral("QM314_COM%1").arg(i + 1).toUtf8().constData(),
+            QByteArray::fromStdString(sim.devices()[static_cast<std::size_t>(i)]));
   }
 
   QTemporaryDir dir;
@@ -102,29 +69,26 @@ int main(int argc, char** argv) {
   qm314::CBatchWriteDlg& dialog = *view.batchDialog();
   view.OnWriteToSeveralRadios();
   auto* ports = dialog.findChild<QTreeWidget*>(QStringLiteral("IDC_PORTS"));
-  for (int i = 0; i < kRadios; ++i) ports->topLevelItem(i)->setCheckState(0, Qt::Checked);
+  for (int i = 0; i < kBatchRadios; ++i) ports->topLevelItem(i)->setCheckState(0, Qt::Checked);
   auto* verifyBox = dialog.findChild<QAbstractButton*>(QStringLiteral("IDC_VERIFY"));
 
+  bool met = true;
   for (const bool verify : {false, true}) {
     view.SetVerifyAfterWrite(verify);
     verifyBox->setChecked(verify);
-    Timed bestOne, bestFour;
-    for (int round = 1; round <= rounds; ++round) {
-      const Timed one = OneRadio(view);
-      const Timed four = FourRadios(dialog);
-      std::printf("%s, round %d\n", verify ? "write and verify" : "write", round);
-      Report("1 radio", one);
-      Report("4 radios", four);
-      if (round == 1 || one.wallMs < bestOne.wallMs) bestOne = one;
-      if (round == 1 || four.wallMs < bestFour.wallMs) bestFour = four;
-    }
-    std::printf("%s, best of %d: 1 radio %.0f ms, 4 radios %.0f ms = %.3f x; 4 radios' CPU %.2f %% of wall; "
-                "%lld radios failed\n\n",
-                verify ? "write and verify" : "write", rounds, bestOne.wallMs, bestFour.wallMs,
-                bestFour.wallMs / bestOne.wallMs, 100.0 * bestFour.cpuMs / bestFour.wallMs,
-                static_cast<long long>(dialog.tally().failed()));
+    // One radio by Write To Radio; four by the dialog, from Start to the end
+    // of the round, then stopped for the next round's Start.
+    const auto one = [&view] {
+      view.OnWriteToRadio();
+      return MeasureUntil(&view, &CCordyView::TransferRunningChanged, [&view] { view.transferDialog()->OnOK(); });
+    };
+    const auto four = [&dialog] {
+      Run round = MeasureUntil(&dialog, &qm314::CBatchWriteDlg::RoundEnded, [&dialog] { dialog.OnStart(); });
+      round.status = dialog.tally().failed();
+      MeasureUntil(&dialog, &qm314::CBatchWriteDlg::RunningChanged, [&dialog] { dialog.OnStop(); });
+      return round;
+    };
+    met = CompareBatchRounds(verify ? "write and verify" : "write", rounds, one, four) && met;
   }
-  sim.terminate();
-  sim.waitForFinished(5000);
-  return 0;
+  return met ? 0 : 1;
 }
