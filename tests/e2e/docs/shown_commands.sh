@@ -15,9 +15,22 @@ work=$(mktemp -d)
 export HOME=$work XDG_CONFIG_HOME=$work/config
 simpid=
 blockpid=
+# Ends a block's process group and waits until every process of it is gone:
+# a simulated radio saves its memory when it is stopped, and that file must
+# not appear in a folder that is being deleted.
+stop_group() {
+  kill -- "-$1" 2>/dev/null || return 0
+  for _ in $(seq 100); do
+    kill -0 -- "-$1" 2>/dev/null || return 0
+    sleep 0.05
+  done
+}
 cleanup() {
-  [ -n "$blockpid" ] && kill -- "-$blockpid" 2>/dev/null || true
-  [ -n "$simpid" ] && kill "$simpid" 2>/dev/null || true
+  [ -n "$blockpid" ] && stop_group "$blockpid"
+  if [ -n "$simpid" ]; then
+    kill "$simpid" 2>/dev/null || true
+    wait "$simpid" 2>/dev/null || true
+  fi
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -58,7 +71,7 @@ while IFS= read -r line; do
   blockpid=$!
   status=0
   wait "$blockpid" || status=$?
-  kill -- "-$blockpid" 2>/dev/null || true
+  stop_group "$blockpid"
   blockpid=
   if [ "$status" -ne 0 ]; then
     cat "out.$n" >&2
