@@ -30,17 +30,33 @@ class MeaningDelegate : public QStyledItemDelegate {
   int column_;
 };
 
-void ShowMeanings(QComboBox* box, int column) {
-  box->setItemDelegate(new MeaningDelegate(column, box));
-  // The list is as wide as its longest line, not only as the cell.
-  QAbstractItemView* list = box->view();
-  list->setMinimumWidth(list->sizeHintForColumn(0) + list->verticalScrollBar()->sizeHint().width() +
-                        2 * list->frameWidth());
-}
+// A Channel or Tones editor: the dropped list is made as wide as its longest
+// line when it first drops, since measuring 261 lines at start-up would keep
+// the window from showing.
+class MeaningBox : public QComboBox {
+ public:
+  MeaningBox(int column, QWidget* parent) : QComboBox(parent) {
+    setItemDelegate(new MeaningDelegate(column, this));
+  }
 
+  void showPopup() override {
+    if (!widened_) {
+      QAbstractItemView* list = view();
+      list->setMinimumWidth(list->sizeHintForColumn(0) + list->verticalScrollBar()->sizeHint().width() +
+                            2 * list->frameWidth());
+      widened_ = true;
+    }
+    QComboBox::showPopup();
+  }
+
+ private:
+  bool widened_ = false;
+};
+
+// meaningColumn: the grid column whose meanings the list shows, or -1.
 QComboBox* MakeEditor(CMSFlexGrid* grid, const char* name, int id, const TextList& items,
-                      bool scrollBar) {
-  auto* box = new QComboBox(grid);
+                      bool scrollBar, int meaningColumn = -1) {
+  QComboBox* box = meaningColumn < 0 ? new QComboBox(grid) : new MeaningBox(meaningColumn, grid);
   box->setObjectName(QString::fromLatin1(name));
   box->setProperty("controlId", id);
   box->setFont(grid->font());
@@ -56,10 +72,9 @@ QComboBox* MakeEditor(CMSFlexGrid* grid, const char* name, int id, const TextLis
 
 CellEditors CreateCellEditors(CMSFlexGrid* grid) {
   CellEditors e;
-  e.channel = MakeEditor(grid, "m_cbChannel", control_id::kChannelEditor, ChannelEditorItems(), true);
-  e.tone = MakeEditor(grid, "m_cbTone", control_id::kToneEditor, ToneEditorItems(), true);
-  ShowMeanings(e.channel, ChannelTable::kColChannel);
-  ShowMeanings(e.tone, ChannelTable::kColTones);
+  e.channel = MakeEditor(grid, "m_cbChannel", control_id::kChannelEditor, ChannelEditorItems(), true,
+                         ChannelTable::kColChannel);
+  e.tone = MakeEditor(grid, "m_cbTone", control_id::kToneEditor, ToneEditorItems(), true, ChannelTable::kColTones);
   e.bclo = MakeEditor(grid, "m_cbBclo", control_id::kBcloEditor, BcloEditorItems(), false);
   e.scan = MakeEditor(grid, "m_cbScan", control_id::kScanEditor, ScanEditorItems(), false);
   return e;

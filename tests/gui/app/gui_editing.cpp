@@ -300,6 +300,11 @@ class EditingTest : public QObject {
     t->click(4, 1);
     PressAll("3 Return");
     QCOMPARE(t->cell(4, 1), QString("03"));
+    // Dropped, the list is wide enough for its longest line.
+    t->click(4, 1);
+    if (!channel->view()->isVisible()) QTest::keyClick(channel, Qt::Key_Down, Qt::AltModifier);
+    QTRY_VERIFY(channel->view()->isVisible());
+    QVERIFY(channel->view()->width() >= channel->view()->sizeHintForColumn(0));
   }
 };
 
