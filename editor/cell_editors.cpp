@@ -59,7 +59,6 @@ QComboBox* MakeEditor(CMSFlexGrid* grid, const char* name, int id, const TextLis
   QComboBox* box = meaningColumn < 0 ? new QComboBox(grid) : new MeaningBox(meaningColumn, grid);
   box->setObjectName(QString::fromLatin1(name));
   box->setProperty("controlId", id);
-  box->setFont(grid->font());
   for (const std::string& item : items) box->addItem(QString::fromStdString(item));
   box->view()->setVerticalScrollBarPolicy(scrollBar ? Qt::ScrollBarAsNeeded
                                                     : Qt::ScrollBarAlwaysOff);

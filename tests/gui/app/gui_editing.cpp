@@ -305,6 +305,8 @@ class EditingTest : public QObject {
     if (!channel->view()->isVisible()) QTest::keyClick(channel, Qt::Key_Down, Qt::AltModifier);
     QTRY_VERIFY(channel->view()->isVisible());
     QVERIFY(channel->view()->width() >= channel->view()->sizeHintForColumn(0));
+    QCOMPARE(channel->view()->font(), t->grid()->font());
+    QCOMPARE(channel->font(), t->grid()->font());
   }
 };
 
