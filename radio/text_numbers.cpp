@@ -1,13 +1,34 @@
 // Leading-number parsing and locale-free fixed-point formatting of cell texts.
 #include "radio/text_numbers.h"
 
-#include <charconv>
+#include <locale.h>
+
 #include <climits>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 namespace qm314 {
 namespace {
+
+// The desktop program runs in the user's locale, where the decimal point may be
+// a comma; numbers in cell texts and files always take '.'.  uselocale changes
+// only this thread's locale, and only for the scope, so other threads and the
+// rest of the program keep theirs.
+class CNumericScope {
+ public:
+  CNumericScope() : previous_(uselocale(CLocale())) {}
+  ~CNumericScope() { uselocale(previous_); }
+  CNumericScope(const CNumericScope&) = delete;
+  CNumericScope& operator=(const CNumericScope&) = delete;
+
+ private:
+  static locale_t CLocale() {
+    static const locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    return c;
+  }
+  locale_t previous_;
+};
 
 bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -80,13 +101,10 @@ double LeadingReal(std::string_view text) {
     }
   }
 
-  double value = 0.0;
-  const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
-  if (result.ec == std::errc::result_out_of_range) {
-    // Past the double range: overflow gives infinity, underflow zero, as strtod does.
-    const long long magnitude = exponent + static_cast<long long>(intEnd - start);
-    value = magnitude > 0 ? HUGE_VAL : 0.0;
-  }
+  // strtod rounds correctly; past the double range it gives infinity on
+  // overflow and zero (or a subnormal) on underflow.
+  const CNumericScope cNumbers;
+  const double value = std::strtod(number.c_str(), nullptr);
   return negative ? -value : value;
 }
 
@@ -97,10 +115,14 @@ int TruncateToInt(double value) {
 }
 
 std::string FormatFixed(double value, int width, int precision) {
-  char buffer[400];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, precision);
-  std::string text(buffer, result.ec == std::errc() ? result.ptr : buffer);
-  if (static_cast<int>(text.size()) < width) text.insert(0, static_cast<std::size_t>(width) - text.size(), ' ');
+  const CNumericScope cNumbers;
+  char small[64];
+  const int length = std::snprintf(small, sizeof small, "%*.*f", width, precision, value);
+  if (length < 0) return {};
+  if (static_cast<std::size_t>(length) < sizeof small) return std::string(small, static_cast<std::size_t>(length));
+  // Only a huge value or precision needs more; the string's own terminator takes snprintf's.
+  std::string text(static_cast<std::size_t>(length), '\0');
+  std::snprintf(text.data(), text.size() + 1, "%*.*f", width, precision, value);
   return text;
 }
 
