@@ -6,14 +6,14 @@
 #include "cli/messages.h"
 #include "cli/output_file.h"
 #include "radio/channel_exchange.h"
+#include "radio/messages.h"
 
 namespace qm314::cli {
 namespace {
 
 ChannelCsvForm FormNamed(const std::string& name) {
-  if (name == kGridCsvFormat) return ChannelCsvForm::kGrid;
-  if (name == kRadioCsvFormat) return ChannelCsvForm::kRadio;
-  throw UsageError(messages::UnknownFormat(name));
+  if (const std::optional<ChannelCsvForm> form = ChannelCsvFormNamed(name)) return *form;
+  throw UsageError(qm314::messages::UnknownFormat(name));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "cli/messages.h"
 #include "cli/output_file.h"
 #include "radio/channel_exchange.h"
+#include "radio/messages.h"
 
 namespace qm314::cli {
 
@@ -17,7 +18,7 @@ int RunImport(Invocation& invocation) {
   HeadlessView view;
   view.open(file, invocation.err);
   const ChannelImport imported = ImportChannelCsv(csv, view.grid());
-  if (!imported) throw InputError(messages::ImportRefused(RefusalText(csvPath, *imported.refusal)));
+  if (!imported) throw InputError(qm314::messages::ImportRefused(RefusalText(csvPath, *imported.refusal)));
   view.grid() = imported.table;
   view.save(args.value("-o").value_or(file));
   return kExitSuccess;

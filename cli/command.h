@@ -41,10 +41,6 @@ class InputError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// The forms `export --format` writes.
-inline constexpr std::string_view kGridCsvFormat = "grid-csv";
-inline constexpr std::string_view kRadioCsvFormat = "radio-csv";
-
 using CommandFunction = int (*)(Invocation&);
 
 struct Command {

@@ -1,8 +1,6 @@
 // Texts of qm314-cli's own messages.
 #include "cli/messages.h"
 
-#include "cli/command.h"
-
 namespace qm314::cli::messages {
 namespace {
 
@@ -52,11 +50,5 @@ std::string UnknownSetting(std::string_view key, std::string_view known) {
 std::string UnknownSettingValue(std::string_view key, std::string_view value, std::string_view items) {
   return Quoted(value) + " is not an item of " + std::string(key) + "; its items are " + std::string(items);
 }
-
-std::string UnknownFormat(std::string_view name) {
-  return "unknown format " + Quoted(name) + "; the formats are " + std::string(kGridCsvFormat) + " and " +
-         std::string(kRadioCsvFormat);
-}
-std::string ImportRefused(std::string_view refusal) { return std::string(refusal) + "; nothing was written"; }
 
 }  // namespace qm314::cli::messages

@@ -31,11 +31,6 @@ std::string BackupSaved(std::string_view path);
 inline constexpr const char* kBackupFailed = "the radio's memory was not backed up, so nothing was written to it";
 inline constexpr const char* kTransferCancelled = "cancelled; the port is closed and nothing more was sent";
 
-// export and import
-std::string UnknownFormat(std::string_view name);
-// refusal names the file, the place and the reason.
-std::string ImportRefused(std::string_view refusal);
-
 // write to several radios
 inline constexpr const char* kBatchStopped = "stopped; every port is closed and nothing more was sent";
 inline constexpr const char* kNextRoundPrompt =

@@ -12,6 +12,12 @@ ChannelImport Refused(int line, int row, std::string column, std::string value, 
   return refused;
 }
 
+std::optional<ChannelCsvForm> ChannelCsvFormNamed(std::string_view name) {
+  if (name == kGridCsvFormat) return ChannelCsvForm::kGrid;
+  if (name == kRadioCsvFormat) return ChannelCsvForm::kRadio;
+  return std::nullopt;
+}
+
 std::string ExportChannelCsv(const ChannelTable& grid, ChannelCsvForm form) {
   return form == ChannelCsvForm::kRadio ? RadioCsvOf(grid) : GridCsvOf(grid);
 }

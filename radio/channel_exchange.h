@@ -33,6 +33,13 @@ struct ChannelImport {
   explicit operator bool() const { return !refusal; }
 };
 
+// The forms' names where a user or a page picks one.
+inline constexpr std::string_view kGridCsvFormat = "grid-csv";
+inline constexpr std::string_view kRadioCsvFormat = "radio-csv";
+
+// The form a name picks, or nothing.
+std::optional<ChannelCsvForm> ChannelCsvFormNamed(std::string_view name);
+
 std::string ExportChannelCsv(const ChannelTable& grid, ChannelCsvForm form);
 
 // Applies the rows a CSV file gives to current, in whichever form its header

@@ -3,6 +3,7 @@
 
 #include <sys/stat.h>
 
+#include "radio/channel_exchange.h"
 #include "radio/code_tables.h"
 #include "radio/image.h"
 
@@ -84,6 +85,13 @@ std::string UnknownHeader() {
 }
 
 std::string HeaderLacks(std::string_view column) { return "the header has no " + std::string(column) + " column"; }
+
+std::string UnknownFormat(std::string_view name) {
+  return "unknown format \"" + std::string(name) + "\"; the formats are " + std::string(kGridCsvFormat) + " and " +
+         std::string(kRadioCsvFormat);
+}
+
+std::string ImportRefused(std::string_view refusal) { return std::string(refusal) + "; nothing was written"; }
 
 std::string ImportPlace(std::string_view source, int line, int row, std::string_view column) {
   std::string place = std::string(source) + ", line " + std::to_string(line);

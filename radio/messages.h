@@ -63,6 +63,12 @@ inline constexpr const char* kNoRowsToPaste = "there are no channel rows to past
 std::string PastLastRow(int count, int firstRow);
 std::string PastedFieldCount(std::size_t count);
 
+// A name that picks no form of channel rows.
+std::string UnknownFormat(std::string_view name);
+// A refused import as told to whoever gave the file; refusal names the file,
+// the place and the reason.
+std::string ImportRefused(std::string_view refusal);
+
 // Where a refused import went wrong: "plan.csv, line 5, row 3, column Tone".
 std::string ImportPlace(std::string_view source, int line, int row, std::string_view column);
 
