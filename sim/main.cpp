@@ -81,6 +81,12 @@ int main(int argc, char** argv) {
 
   if (options.radios > 1) return sim::ServeSeveralRadios(radios, options.answerDelayMs);
   sim::PtyLine line(options.answerDelayMs);
+  if (options.stdio) {
+    // A reader that has gone shows as the line's end, not as a fatal signal.
+    std::signal(SIGPIPE, SIG_IGN);
+    line.openStandardStreams();
+    return sim::ServeLine(line, radios.front());
+  }
   if (!line.open(error)) {
     std::fprintf(stderr, "qm314-sim: %s\n", error.c_str());
     return 1;

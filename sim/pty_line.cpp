@@ -32,8 +32,16 @@ PtyLine::~PtyLine() { close(); }
 
 void PtyLine::close() {
   if (slave_ >= 0) ::close(slave_);
+  if (output_ >= 0 && output_ != master_) ::close(output_);
   if (master_ >= 0) ::close(master_);
-  slave_ = master_ = -1;
+  slave_ = master_ = output_ = -1;
+}
+
+void PtyLine::openStandardStreams() {
+  master_ = STDIN_FILENO;
+  output_ = STDOUT_FILENO;
+  fcntl(master_, F_SETFL, fcntl(master_, F_GETFL) | O_NONBLOCK);
+  fcntl(output_, F_SETFL, fcntl(output_, F_GETFL) | O_NONBLOCK);
 }
 
 bool PtyLine::open(std::string& error) {
@@ -51,6 +59,7 @@ bool PtyLine::open(std::string& error) {
     return false;
   }
   devicePath_ = name;
+  output_ = master_;
   // Raw from the start: an echoing line would send the radio's answers back to it.
   termios tio{};
   tcgetattr(slave_, &tio);
@@ -83,10 +92,13 @@ PtyLine::End PtyLine::serve(SimRadio& radio, const volatile std::sig_atomic_t& s
     const int rc = ppoll(&p, 1, timeout, &waitMask);
     if (rc < 0 && errno == EINTR) continue;
     if (rc < 0) return End::Failed;
+    // Only a pipe hangs up: the pseudo-terminal's own end is held open.
+    if ((p.revents & (POLLIN | POLLHUP)) == POLLHUP) return End::Unplugged;
     if ((p.revents & POLLIN) != 0) {
       std::uint8_t in[256];
       const ssize_t n = ::read(master_, in, sizeof in);
       if (n < 0 && errno != EAGAIN && errno != EINTR) return End::Failed;
+      if (n == 0) return End::Unplugged;
       const long long now = NowNs();
       for (ssize_t i = 0; i < n; ++i) {
         inFree = std::max(now, inFree) + kByteNs;
@@ -118,8 +130,9 @@ PtyLine::End PtyLine::serve(SimRadio& radio, const volatile std::sig_atomic_t& s
     }
     const long long now = NowNs();
     while (!outgoing.empty() && outgoing.front().first <= now) {
-      if (::write(master_, &outgoing.front().second, 1) != 1) {
+      if (::write(output_, &outgoing.front().second, 1) != 1) {
         if (errno == EAGAIN) break;  // the program is not reading; try again later
+        if (errno == EPIPE) return End::Unplugged;  // a pipe's reader has gone
         return End::Failed;
       }
       lastSent = outgoing.front().first;

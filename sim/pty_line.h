@@ -27,6 +27,9 @@ class PtyLine {
 
   // Creates the pseudo-terminal; false with a message in `error`.
   bool open(std::string& error);
+  // Carries the line over standard input and output instead, for a program
+  // that drives the radio through pipes; the line ends when its input does.
+  void openStandardStreams();
   const std::string& devicePath() const { return devicePath_; }
 
   // Runs until `stop` is set (by a signal that `waitMask` lets through while
@@ -39,6 +42,7 @@ class PtyLine {
 
   long long answerDelayNs_;
   int master_ = -1;
+  int output_ = -1;  // master_ on a pseudo-terminal
   // Held open so the line stays up between two programs using it.
   int slave_ = -1;
   std::string devicePath_;

@@ -11,7 +11,7 @@ namespace qm314::sim {
 
 const char* const kSimUsage = "usage: qm314-sim [--image FILE] [--save FILE] [--fault KIND...] [--clone-word LETTERS]\n"
     "                 [--debug-word LETTERS] [--log FILE] [--answer-delay MS] [--radios N]\n"
-    "                 [--swap-gap MS]\n"
+    "                 [--swap-gap MS] [--stdio]\n"
     "       qm314-sim --version\n"
     "  --image FILE   start with the 1024 bytes of FILE as the radio's memory\n"
     "                 (else the memory of a new document)\n"
@@ -30,7 +30,9 @@ const char* const kSimUsage = "usage: qm314-sim [--image FILE] [--save FILE] [--
     "                 one device path a line; --save and --log files get the radio's\n"
     "                 number before their extension (mem.int: mem-1.int, mem-2.int, ...)\n"
     "  --swap-gap MS  SIGUSR1 takes every radio off its line and puts the next one on\n"
-    "                 MS later (default 3000)\n";
+    "                 MS later (default 3000)\n"
+    "  --stdio        one radio on standard input and output instead of a pseudo-terminal,\n"
+    "                 for a program that drives it through pipes; no device path is printed\n";
 
 namespace {
 
@@ -61,6 +63,8 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, 
       options.help = true;
     } else if (a == "--version") {
       options.version = true;
+    } else if (a == "--stdio") {
+      options.stdio = true;
     } else if (const auto option = valueOptions.find(a); option != valueOptions.end()) {
       if (i + 1 >= args.size()) {
         error = a + " needs a value";
@@ -105,6 +109,10 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, 
       return false;
     }
     count.into = *n;
+  }
+  if (options.stdio && options.radios > 1) {
+    error = "--stdio serves one radio";
+    return false;
   }
   for (const auto& [radio, kind] : options.radioFaults) {
     if (radio > options.radios) {

@@ -24,6 +24,8 @@ struct SimOptions {
   int radios = 1;
   // How long the line stays without a radio when SIGUSR1 swaps them.
   int swapGapMs = 3000;
+  // One radio on standard input and output instead of a pseudo-terminal.
+  bool stdio = false;
   bool help = false;
   bool version = false;
 };
