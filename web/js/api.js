@@ -4,21 +4,33 @@
 
 (() => {
   // The core answers {value} or {error}; its error texts are the user's.
-  const unwrap = (answer) => {
+  // While a conversation waits on the port its stack is put aside, and the
+  // bindings would take this call for one that waits too: they must see
+  // none waiting.  The call itself never waits, so the conversation's stack
+  // (below which it runs) is as it was when it returns.
+  const unwrap = (call) => {
+    const waiting = Asyncify.currData;
+    Asyncify.currData = null;
+    let answer;
+    try {
+      answer = call();
+    } finally {
+      Asyncify.currData = waiting;
+    }
     if (answer.error !== undefined) throw new Error(answer.error);
     return answer.value;
   };
   const text = (value) => (value === undefined || value === null ? '' : String(value));
 
-  Module.newImage = () => unwrap(Module.coreNewImage());
-  Module.show = (bytes, fileName) => unwrap(Module.coreShow(bytes, text(fileName)));
+  Module.newImage = () => unwrap(() => Module.coreNewImage());
+  Module.show = (bytes, fileName) => unwrap(() => Module.coreShow(bytes, text(fileName)));
   Module.encode = (bytes, json, fileName) =>
-    unwrap(Module.coreEncode(bytes, typeof json === 'string' ? json : JSON.stringify(json), text(fileName)));
-  Module.looksLikeChannelData = (bytes, fileName) => unwrap(Module.coreLooksLikeChannelData(bytes, text(fileName)));
-  Module.notChannelDataText = (fileName) => unwrap(Module.coreNotChannelData(text(fileName)));
-  Module.exportCsv = (bytes, format, fileName) => unwrap(Module.coreExportCsv(bytes, text(format), text(fileName)));
+    unwrap(() => Module.coreEncode(bytes, typeof json === 'string' ? json : JSON.stringify(json), text(fileName)));
+  Module.looksLikeChannelData = (bytes, fileName) => unwrap(() => Module.coreLooksLikeChannelData(bytes, text(fileName)));
+  Module.notChannelDataText = (fileName) => unwrap(() => Module.coreNotChannelData(text(fileName)));
+  Module.exportCsv = (bytes, format, fileName) => unwrap(() => Module.coreExportCsv(bytes, text(format), text(fileName)));
   Module.importCsv = (bytes, csvText, csvName, fileName) =>
-    unwrap(Module.coreImportCsv(bytes, text(csvText), text(csvName), text(fileName)));
+    unwrap(() => Module.coreImportCsv(bytes, text(csvText), text(csvName), text(fileName)));
 
   // A page's callbacks must not break the conversation: one that throws or
   // is missing counts as nothing said, and a question nobody answers gets

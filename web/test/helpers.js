@@ -46,3 +46,40 @@ function random(seed) {
 }
 
 module.exports = {root, nativeBuild, webBuild, cliPath, simPath, loadModule, cli, scratchFolder, random, execFileSync};
+
+const {spawn} = require('node:child_process');
+
+// qm314-cli run without blocking the event loop, so a conversation of the
+// module can run beside it.
+function cliAsync(args, env = {}) {
+  return new Promise((resolve, reject) => {
+    const child = spawn(cliPath, args, {env: {...process.env, ...env}});
+    let stdout = '';
+    let stderr = '';
+    child.stdout.on('data', (data) => (stdout += data));
+    child.stderr.on('data', (data) => (stderr += data));
+    child.on('error', reject);
+    child.on('close', (status) => resolve({status, stdout, stderr}));
+  });
+}
+
+// qm314-sim on a pseudo-terminal, for the command line: its device and a stop
+// that waits until it has saved its memory.
+function ptySim(args) {
+  return new Promise((resolve, reject) => {
+    const child = spawn(simPath, args, {stdio: ['ignore', 'pipe', 'inherit']});
+    const exited = new Promise((done) => child.on('exit', done));
+    let out = '';
+    child.on('error', reject);
+    child.stdout.on('data', (data) => {
+      out += data;
+      const newline = out.indexOf('\n');
+      if (newline >= 0 && !child.device) {
+        child.device = out.slice(0, newline);
+        resolve({device: child.device, stop: () => (child.kill('SIGTERM'), exited)});
+      }
+    });
+  });
+}
+
+Object.assign(module.exports, {cliAsync, ptySim});
