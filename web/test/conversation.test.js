@@ -13,7 +13,7 @@ const {SimPort} = require('./sim_port.js');
 const channelsFile = path.join(root, 'fuzz', 'corpus', 'file_roundtrip', 'seed-channels');
 
 // The page's side: what the conversation said, and answers chosen in advance.
-function recorder({answer = 'Cancel', cancelAt = Infinity} = {}) {
+function recorder({answers = ['Cancel'], cancelAt = Infinity} = {}) {
   const seen = {statuses: [], positions: [], asked: []};
   seen.events = {
     status: (text) => seen.statuses.push(text),
@@ -21,6 +21,7 @@ function recorder({answer = 'Cancel', cancelAt = Infinity} = {}) {
     cancelled: () => seen.positions.length > 0 && seen.positions.at(-1) >= cancelAt,
     ask: async (text, buttons) => {
       seen.asked.push({text, buttons});
+      const answer = answers[Math.min(seen.asked.length, answers.length) - 1];
       return buttons.includes(answer) ? answer : buttons[0];
     },
   };
@@ -77,7 +78,7 @@ test('a radio that never answers: fifteen wake-ups, then the communication error
   const m = await loadModule();
   const port = new SimPort(simPath, ['--fault', 'silent']);
   const native = await ptySim(['--fault', 'silent']);
-  const seen = recorder({answer: 'Cancel'});
+  const seen = recorder({answers: ['Cancel']});
   const started = performance.now();
   const [cli, read] = await Promise.all([cliAsync(['read', native.device, '-o', '/dev/null']),
                                          m.readRadio(port, seen.events)]);
@@ -91,24 +92,27 @@ test('a radio that never answers: fifteen wake-ups, then the communication error
   assert.equal(port.isOpen, false);
 });
 
-test('a block left without its ACK, and a radio unplugged in the middle, end with the command line\'s words',
-     async (t) => {
+test('a block left without its ACK, a radio unplugged in the middle, and Retry after a wrong confirmation end ' +
+     'with the command line\'s words', async (t) => {
   const m = await loadModule();
   const folder = scratchFolder(t);
   const file = path.join(folder, 'new.int');
   fs.writeFileSync(file, m.newImage());
-  const run = async (faults, direction) => {
+  const run = async (faults, direction, answers = ['Cancel']) => {
     const native = await ptySim(['--fault', ...faults]);
     const port = new SimPort(simPath, ['--fault', ...faults]);
-    const seen = recorder();
+    const seen = recorder({answers});
+    const retries = String(answers.filter((answer) => answer === 'Retry').length);
     const [cli, result] = await Promise.all([
-      cliAsync(direction === 'write' ? ['write', native.device, file] : ['read', native.device, '-o', '/dev/null']),
+      cliAsync(direction === 'write' ? ['write', native.device, file, '--retries', retries]
+                                     : ['read', native.device, '-o', '/dev/null', '--retries', retries]),
       direction === 'write' ? m.writeRadio(port, fs.readFileSync(file), seen.events) : m.readRadio(port, seen.events)]);
     await Promise.all([native.stop(), port.stop()]);
     assert.equal(port.isOpen, false);
     return {cli: lines(cli.stderr), result, seen};
   };
-  const [noAck, unplugged] = await Promise.all([run(['no-ack@3'], 'write'), run(['unplug@5'], 'read')]);
+  const [noAck, unplugged, confirmation] = await Promise.all([
+    run(['no-ack@3'], 'write'), run(['unplug@5'], 'read'), run(['wrong-confirm'], 'read', ['Retry', 'Cancel'])]);
 
   assert.equal(noAck.result.outcome, 'failed');
   assert.equal(noAck.result.blocksWritten, 3);
@@ -119,6 +123,10 @@ test('a block left without its ACK, and a radio unplugged in the middle, end wit
   assert.equal(unplugged.result.outcome, 'failed');
   assert.equal(unplugged.result.bytes, undefined, 'a read that stopped brings no image');
   assert.deepEqual(unplugged.cli, [unplugged.result.message]);
+
+  assert.equal(confirmation.result.outcome, 'failed');
+  assert.deepEqual(confirmation.cli, [confirmation.result.message, confirmation.result.message]);
+  assert.deepEqual(confirmation.seen.asked.map(({buttons}) => buttons), [['Retry', 'Cancel'], ['Retry', 'Cancel']]);
 });
 
 test('Cancel ends the write after the block that runs, with the port closed', async (t) => {
