@@ -116,17 +116,14 @@ async function bridge(page, simArgs) {
     if (resolve) resolve();
   };
   const refusal = (e) => ({name: e.name || 'NetworkError', message: String(e.message || e)});
-  const state = {
-    ports: [],
-    get port() {
-      return sim;
-    },
-  };
+  // refuseOpen: the port is held by another program.
+  const state = {ports: [], refuseOpen: false};
   await page.exposeFunction('qm314SimOpen', async (options) => {
     if (!sim) {
       sim = new SimPort(simPath, simArgs);
       state.ports.push(sim);
     }
+    sim.heldElsewhere = state.refuseOpen;
     try {
       await sim.open(options);
     } catch (e) {
