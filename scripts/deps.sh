@@ -12,7 +12,13 @@ packages=(
   clang libclang-rt-14-dev
   dpkg-dev lintian desktop-file-utils appstream man-db groff-base bsdextrautils
   locales
+  # The browser module: its compiler, and the browser its tests drive.
+  emscripten chromium
 )
+# The browser module's tests run in node and take their packages with npm.
+# emscripten brings Debian's nodejs; a machine may have its own node already.
+command -v node >/dev/null || packages+=(nodejs)
+command -v npm >/dev/null || packages+=(npm)
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 export DEBIAN_FRONTEND=noninteractive

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs the whole test suite in the normal build, checks the
-# Debian package made from it, then runs the suite in the
+# Debian package made from it, holds the browser module against that build's
+# programs, then runs the suite in the
 # AddressSanitizer/UndefinedBehaviorSanitizer build and in the ThreadSanitizer
 # build.
 set -euo pipefail
@@ -12,6 +13,8 @@ cmake --build build -j "$jobs"
 QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j "$jobs"
 # The Debian package made from this build, checked as Debian checks its own.
 scripts/check-package.sh build
+# The browser module, built with emscripten, against this build's qm314-cli and qm314-sim.
+scripts/test-web.sh build
 
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQM314_SANITIZE=ON \
   -DQM314_GUI=OFF -DQM314_BENCH=OFF -DQM314_WERROR=ON
