@@ -91,6 +91,12 @@ std::optional<std::string> ApplyRow(const JsonValue& row, ChannelTable& grid, bo
 
 }  // namespace
 
+std::string_view DocumentCellKey(int column) {
+  for (const CellKey& cell : kCellKeys)
+    if (cell.column == column) return cell.key;
+  return {};
+}
+
 std::string DocumentJson(const ChannelTable& grid, const PanelSelections& panel) {
   std::string json = "{\n  " + JsonString(kSettingsKey) + ": {";
   const char* separator = "\n";

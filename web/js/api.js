@@ -31,6 +31,9 @@
   Module.exportCsv = (bytes, format, fileName) => unwrap(() => Module.coreExportCsv(bytes, text(format), text(fileName)));
   Module.importCsv = (bytes, csvText, csvName, fileName) =>
     unwrap(() => Module.coreImportCsv(bytes, text(csvText), text(csvName), text(fileName)));
+  Module.reportText = (bytes, fileName) => unwrap(() => Module.coreReport(bytes, text(fileName)));
+  Module.pickLists = () => unwrap(() => Module.corePickLists());
+  Module.cellMeaning = (key, cellText) => unwrap(() => Module.coreCellMeaning(text(key), text(cellText)));
 
   // A page's callbacks must not break the conversation: one that throws or
   // is missing counts as nothing said, and a question nobody answers gets
