@@ -14,6 +14,13 @@ export class RadioConversations {
       const conversation = this.running.get(data.id);
       if (conversation) conversation.handle(data);
     };
+    // A worker that could not load or broke says nothing more: its
+    // conversations end here, their ports closed.
+    this.worker.onerror = (event) => {
+      for (const conversation of [...this.running.values()]) {
+        conversation.end({type: 'failed', message: String(event.message || event.type)});
+      }
+    };
   }
 
   readRadio(port, events = {}, options = {}) {
