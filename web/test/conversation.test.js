@@ -7,8 +7,10 @@ const test = require('node:test');
 const assert = require('node:assert/strict');
 const fs = require('node:fs');
 const path = require('node:path');
-const {root, simPath, loadModule, scratchFolder, cliAsync, ptySim} = require('./helpers.js');
+const {root, simPath, loadModule, scratchFolder, cliAsync, ptySim, stopChildren} = require('./helpers.js');
 const {SimPort} = require('./sim_port.js');
+
+test.after(stopChildren);
 
 const channelsFile = path.join(root, 'fuzz', 'corpus', 'file_roundtrip', 'seed-channels');
 

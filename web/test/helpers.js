@@ -49,6 +49,18 @@ module.exports = {root, nativeBuild, webBuild, cliPath, simPath, loadModule, cli
 
 const {spawn} = require('node:child_process');
 
+// Every simulated radio a test starts, so a failing test leaves none behind
+// to keep its file's process alive: each file runs stopChildren after its tests.
+const children = new Set();
+function track(child) {
+  children.add(child);
+  child.on('exit', () => children.delete(child));
+  return child;
+}
+function stopChildren() {
+  for (const child of children) child.kill('SIGTERM');
+}
+
 // qm314-cli run without blocking the event loop, so a conversation of the
 // module can run beside it.
 function cliAsync(args, env = {}) {
@@ -67,7 +79,7 @@ function cliAsync(args, env = {}) {
 // that waits until it has saved its memory.
 function ptySim(args) {
   return new Promise((resolve, reject) => {
-    const child = spawn(simPath, args, {stdio: ['ignore', 'pipe', 'inherit']});
+    const child = track(spawn(simPath, args, {stdio: ['ignore', 'pipe', 'inherit']}));
     const exited = new Promise((done) => child.on('exit', done));
     let out = '';
     child.on('error', reject);
@@ -82,4 +94,4 @@ function ptySim(args) {
   });
 }
 
-Object.assign(module.exports, {cliAsync, ptySim});
+Object.assign(module.exports, {cliAsync, ptySim, track, stopChildren});

@@ -9,8 +9,10 @@ const test = require('node:test');
 const assert = require('node:assert/strict');
 const fs = require('node:fs');
 const path = require('node:path');
-const {root, loadModule, scratchFolder} = require('./helpers.js');
+const {root, loadModule, scratchFolder, stopChildren} = require('./helpers.js');
 const {serve, launch, conversationPageIn, hide} = require('./chromium.js');
+
+test.after(stopChildren);
 
 const channelsFile = path.join(root, 'fuzz', 'corpus', 'file_roundtrip', 'seed-channels');
 // The pacing floor of a read: its pauses and every byte's time at 9600 baud.

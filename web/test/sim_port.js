@@ -6,11 +6,12 @@
 'use strict';
 
 const {spawn} = require('node:child_process');
+const {track} = require('./helpers.js');
 
 class SimPort {
   // args: more qm314-sim options (--image, --save, --fault, --log ...).
   constructor(simPath, args = []) {
-    this.child = spawn(simPath, ['--stdio', ...args], {stdio: ['pipe', 'pipe', 'inherit']});
+    this.child = track(spawn(simPath, ['--stdio', ...args], {stdio: ['pipe', 'pipe', 'inherit']}));
     this.exited = new Promise((resolve) => this.child.on('exit', (code) => resolve(code)));
     this.child.stdin.on('error', () => {});  // a radio that pulled the cable closed its end
     this.isOpen = false;
