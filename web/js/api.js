@@ -60,6 +60,14 @@
     },
   });
 
+  // A trap in the module would leave the conversation's promise waiting for
+  // good and its port open: the conversation ends with it instead.
+  let trapped = null;
+  const trap = new Promise((resolve, reject) => {
+    Module.onAbort = (what) => reject((trapped = new Error(String(what))));
+  });
+  trap.catch(() => {});
+
   // One conversation at a time: the module has one stack to put aside.
   let conversations = Promise.resolve();
   const converse = (port, events, run) => {
@@ -69,7 +77,8 @@
       Module.qm314Events = pageEvents(events || {});
       Module.qm314Result = {};
       try {
-        await run();
+        if (trapped) throw trapped;
+        await Promise.race([run(), trap]);
       } finally {
         // The core closes the port on every way out; a trap in the module
         // would leave it open for good.
