@@ -40,7 +40,7 @@ EM_JS(void, qm314_result_bytes, (const char* key, const std::uint8_t* bytes, int
 namespace qm314::web {
 namespace {
 
-// The name the diagnosis gives the port the user chose in the browser.
+// The page hands over the port the user chose; its name tells nobody more.
 constexpr const char* kPortName = "the serial port";
 
 // The message boxes' buttons, as the page labels them and answers.
