@@ -5,7 +5,10 @@
 // with the page visible and hidden, one in the visible page itself (the
 // Web Serial double's own way to node costs the same in both), and one in the
 // hidden page itself, cut off after a few blocks.
-// Run: node bench/web/pace.js [PAUSES] after building build/ and build-web/.
+// Run: node bench/web/pace.js [PAUSES] [HIDDEN_SECONDS] after building build/
+// and build-web/; HIDDEN_SECONDS (0) is how long the pages stay hidden before
+// the hidden measurements: Chrome throttles a page's timers harder still after
+// five minutes behind other tabs.
 'use strict';
 
 const path = require('node:path');
@@ -13,6 +16,7 @@ const {root, loadModule} = require('../../web/test/helpers.js');
 const {serve, launch, conversationPageIn, hide} = require('../../web/test/chromium.js');
 
 const count = Number(process.argv[2]) || 40;
+const hiddenSeconds = Number(process.argv[3]) || 0;
 const lengths = [1, 2, 15, 20];
 const readFloorMs = 7551;
 
@@ -66,7 +70,7 @@ const print = (where, results) => {
   print('node', await measure(await loadModule(), lengths, count));
 
   const {server, url} = await serve({'pace.html': pacePage, 'pace_worker.js': workerScript});
-  const browser = await launch();
+  const browser = await launch(30 * 60 * 1000);
   try {
     const pace = await browser.newPage();
     await pace.goto(`${url}pace.html`);
@@ -103,14 +107,17 @@ const print = (where, results) => {
                 `${(inPageMs / readFloorMs).toFixed(3)} x floor`);
 
     await hide(browser, url);
-    console.log('page and pace page hidden:', await page.evaluate(() => document.visibilityState),
+    await new Promise((resolve) => setTimeout(resolve, hiddenSeconds * 1000));
+    console.log(`page and pace page hidden for ${hiddenSeconds} s:`, await page.evaluate(() => document.visibilityState),
                 await pace.evaluate(() => document.visibilityState));
-    print('Chromium page, hidden', await pace.evaluate((l, c) => window.inPage(l, c), lengths, Math.min(count, 5)));
     print('Chromium worker, hidden', await pace.evaluate((l, c) => window.inWorker(l, c), lengths, count));
     await read('page hidden');
+    // Each throttled timer takes a second, after five minutes a minute: a few do.
+    const [pageLengths, throttled] = hiddenSeconds > 0 ? [[1, 15], 1] : [lengths, Math.min(count, 5)];
+    print('Chromium page, hidden', await pace.evaluate((l, c) => window.inPage(l, c), pageLengths, throttled));
 
     // The same read in the hidden page's own module, without the worker.
-    const blocks = 4;
+    const blocks = hiddenSeconds > 0 ? 1 : 4;
     const perBlock = await page.evaluate(async (blocks) => {
       const stamps = [];
       await window.pageModule.readRadio(await navigator.serial.requestPort(), {

@@ -46,11 +46,13 @@ function serve(extra = {}) {
 }
 
 // Chromium as CI runs it, root included, with the browser's own throttling of
-// hidden tabs left on (puppeteer's defaults would turn it off).
-async function launch() {
+// hidden tabs left on (puppeteer's defaults would turn it off).  A call into a
+// page may take up to protocolTimeout ms.
+async function launch(protocolTimeout = 180000) {
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'qm314-chromium-'));
   const browser = await puppeteer.launch({
     executablePath: chromiumPath,
+    protocolTimeout,
     ignoreDefaultArgs: true,
     pipe: true,
     args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
