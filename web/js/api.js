@@ -64,7 +64,11 @@
   // good and its port open: the conversation ends with it instead.
   let trapped = null;
   const trap = new Promise((resolve, reject) => {
-    Module.onAbort = (what) => reject((trapped = new Error(String(what))));
+    const callersOwn = Module.onAbort;
+    Module.onAbort = (what) => {
+      reject((trapped = new Error(String(what))));
+      if (callersOwn) callersOwn(what);
+    };
   });
   trap.catch(() => {});
 
