@@ -66,13 +66,12 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
   CreateStatusBar();
 }
 
-QAction* CMainFrame::AddCommand(QMenu* menu, int id, const char* objectName, const QString& text,
-                                const QString& prompt) {
-  auto* action = new QAction(text, this);
+QAction* CMainFrame::AddCommand(QMenu* menu, int id, const char* objectName, const msg::CommandText& text) {
+  auto* action = new QAction(QString::fromUtf8(text.item), this);
   action->setObjectName(QString::fromLatin1(objectName));
   action->setData(id);
   // A prompt is "status text\ntooltip", as the string table kept them.
-  const QStringList parts = prompt.split(QLatin1Char('\n'));
+  const QStringList parts = QString::fromUtf8(text.prompt).split(QLatin1Char('\n'));
   action->setStatusTip(parts.value(0));
   action->setToolTip(parts.value(1, parts.value(0)));
   if (menu) menu->addAction(action);
@@ -82,37 +81,27 @@ QAction* CMainFrame::AddCommand(QMenu* menu, int id, const char* objectName, con
 
 void CMainFrame::CreateMenus() {
   using namespace command;
-  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  QMenu* file = menuBar()->addMenu(QString::fromUtf8(msg::kFileMenu));
   file->setObjectName(QStringLiteral("menuFile"));
-  AddCommand(file, kFileNew, kFileNewName, QStringLiteral("&New\tCtrl+N"),
-             QStringLiteral("Create a new document\nNew"))
+  AddCommand(file, kFileNew, kFileNewName, msg::kFileNewText)
       ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-  AddCommand(file, kFileOpen, kFileOpenName, QStringLiteral("&Open...\tCtrl+O"),
-             QStringLiteral("Open an existing document\nOpen"))
+  AddCommand(file, kFileOpen, kFileOpenName, msg::kFileOpenText)
       ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-  AddCommand(file, kFileSave, kFileSaveName, QStringLiteral("&Save\tCtrl+S"),
-             QStringLiteral("Save the active document\nSave"))
+  AddCommand(file, kFileSave, kFileSaveName, msg::kFileSaveText)
       ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-  AddCommand(file, kFileSaveAs, kFileSaveAsName, QStringLiteral("Save &As..."),
-             QStringLiteral("Save the active document with a new name\nSave As"));
+  AddCommand(file, kFileSaveAs, kFileSaveAsName, msg::kFileSaveAsText);
   file->addSeparator();
-  AddCommand(file, kFileImportChannels, kFileImportChannelsName, QStringLiteral("&Import Channels..."),
-             QStringLiteral("Set the channel rows from a CSV file\nImport Channels"));
-  AddCommand(file, kFileExportChannels, kFileExportChannelsName, QStringLiteral("&Export Channels..."),
-             QStringLiteral("Write the channel rows to a CSV file\nExport Channels"));
+  AddCommand(file, kFileImportChannels, kFileImportChannelsName, msg::kFileImportChannelsText);
+  AddCommand(file, kFileExportChannels, kFileExportChannelsName, msg::kFileExportChannelsText);
   file->addSeparator();
-  AddCommand(file, kFilePrint, kFilePrintName, QStringLiteral("&Print...\tCtrl+P"),
-             QStringLiteral("Print the active document\nPrint"))
+  AddCommand(file, kFilePrint, kFilePrintName, msg::kFilePrintText)
       ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-  AddCommand(file, kFilePrintPreview, kFilePrintPreviewName, QStringLiteral("Print Pre&view"),
-             QStringLiteral("Display full pages\nPrint Preview"));
-  AddCommand(file, kFilePrintSetup, kFilePrintSetupName, QStringLiteral("P&rint Setup..."),
-             QStringLiteral("Change the printer and printing options\nPrint Setup"));
+  AddCommand(file, kFilePrintPreview, kFilePrintPreviewName, msg::kFilePrintPreviewText);
+  AddCommand(file, kFilePrintSetup, kFilePrintSetupName, msg::kFilePrintSetupText);
   file->addSeparator();
   // Places for the recent files, shown as the list fills.
   for (int i = 0; i < static_cast<int>(std::size(kFileMruFileNames)); ++i) {
-    QAction* recent = AddCommand(file, kFileMruFile1 + i, kFileMruFileNames[i], QString(),
-                                 QStringLiteral("Open this document\nRecent File"));
+    QAction* recent = AddCommand(file, kFileMruFile1 + i, kFileMruFileNames[i], msg::kFileMruFileText);
     recent->setVisible(false);
     connect(recent, &QAction::triggered, this, [this, i] {
       if (recentFileHandler_ && i < recentFiles_.size()) recentFileHandler_(recentFiles_.at(i));
@@ -120,79 +109,66 @@ void CMainFrame::CreateMenus() {
   }
   recentSeparator_ = file->addSeparator();
   recentSeparator_->setVisible(false);
-  AddCommand(file, kAppExit, kAppExitName, QStringLiteral("E&xit"),
-             QStringLiteral("Quit the application; prompts to save documents\nExit"));
+  AddCommand(file, kAppExit, kAppExitName, msg::kAppExitText);
   connect(action(kAppExit), &QAction::triggered, this, &QWidget::close);
 
   CreateEditMenu();
 
-  QMenu* program = menuBar()->addMenu(QStringLiteral("&Program"));
+  QMenu* program = menuBar()->addMenu(QString::fromUtf8(msg::kProgramMenu));
   program->setObjectName(QStringLiteral("menuProgram"));
   // The menu always showed Ctrl+R and Ctrl+W; now they do what it says.
-  AddCommand(program, kProgramRead, kProgramReadName, QStringLiteral("&Read From Radio\tCtrl+R"),
-             QStringLiteral("Read Data From Radio\nRead"))
+  AddCommand(program, kProgramRead, kProgramReadName, msg::kProgramReadText)
       ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
   program->addSeparator();
-  AddCommand(program, kProgramWrite, kProgramWriteName,
-             QStringLiteral("&Write To Radio\tCtrl+W"), QStringLiteral("Write Data to Radio \nWrite"))
+  AddCommand(program, kProgramWrite, kProgramWriteName, msg::kProgramWriteText)
       ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
-  AddCommand(program, kProgramWriteSeveral, kProgramWriteSeveralName,
-             QStringLiteral("Write To &Several Radios..."),
-             QStringLiteral("Write the form to the radios on several ports at once\nWrite To Several Radios"));
+  AddCommand(program, kProgramWriteSeveral, kProgramWriteSeveralName, msg::kProgramWriteSeveralText);
   program->addSeparator();
-  AddCommand(program, kProgramVerify, kProgramVerifyName, QStringLiteral("&Verify After Write"),
-             QStringLiteral("Read the radio back after each write and compare\nVerify After Write"))
+  AddCommand(program, kProgramVerify, kProgramVerifyName, msg::kProgramVerifyText)
       ->setCheckable(true);
 
-  QMenu* port = menuBar()->addMenu(QStringLiteral("P&ort"));
+  QMenu* port = menuBar()->addMenu(QString::fromUtf8(msg::kPortMenu));
   port->setObjectName(QStringLiteral("menuPort"));
   auto* ports = new QActionGroup(this);
   ports->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
   const struct {
     int id;
     const char* name;
-    const char* text;
-    const char* prompt;
+    const msg::CommandText& text;
   } portItems[] = {
       // No shortcut: Ctrl+C to Ctrl+F were shown here without ever working,
       // and Ctrl+C belongs to the clipboard.
-      {kPortCom1, kPortCom1Name, "COM1(&P)", "Choose Communication Port one \nCom1"},
-      {kPortCom2, kPortCom2Name, "COM2(&Q)", "Choose Communication Port two \nCom2"},
-      {kPortCom3, kPortCom3Name, "COM3(&S)", "Choose Communication Port three \nCom3"},
-      {kPortCom4, kPortCom4Name, "COM4(&T)", "Choose Communication Port four \nCom4"},
+      {kPortCom1, kPortCom1Name, msg::kPortCom1Text},
+      {kPortCom2, kPortCom2Name, msg::kPortCom2Text},
+      {kPortCom3, kPortCom3Name, msg::kPortCom3Text},
+      {kPortCom4, kPortCom4Name, msg::kPortCom4Text},
   };
   for (const auto& item : portItems) {
-    QAction* a = AddCommand(port, item.id, item.name, QString::fromLatin1(item.text),
-                            QString::fromLatin1(item.prompt));
+    QAction* a = AddCommand(port, item.id, item.name, item.text);
     a->setCheckable(true);
     ports->addAction(a);
   }
   connect(port, &QMenu::aboutToShow, this, &CMainFrame::OnUpdatePortMenu);
 
-  QMenu* viewMenu = menuBar()->addMenu(QStringLiteral("&View"));
+  QMenu* viewMenu = menuBar()->addMenu(QString::fromUtf8(msg::kViewMenu));
   viewMenu->setObjectName(QStringLiteral("menuView"));
-  AddCommand(viewMenu, kViewToolbar, kViewToolbarName, QStringLiteral("&Toolbar"),
-             QStringLiteral("Show or hide the toolbar\nToggle ToolBar"))
+  AddCommand(viewMenu, kViewToolbar, kViewToolbarName, msg::kViewToolbarText)
       ->setCheckable(true);
-  AddCommand(viewMenu, kViewStatusBar, kViewStatusBarName, QStringLiteral("&Status Bar"),
-             QStringLiteral("Show or hide the status bar\nToggle StatusBar"))
+  AddCommand(viewMenu, kViewStatusBar, kViewStatusBarName, msg::kViewStatusBarText)
       ->setCheckable(true);
 
   // Reached by keyboard only: no menu item or button carries it.
-  QAction* debug = AddCommand(nullptr, kDebugOnLine, kDebugOnLineName, QStringLiteral("Debug on line"),
-                              QStringLiteral("Debug TX Power,Squelch Level,Low Power Alert\nDebug on line"));
+  QAction* debug = AddCommand(nullptr, kDebugOnLine, kDebugOnLineName, msg::kDebugOnLineText);
   debug->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D));
   debug->setShortcutContext(Qt::WindowShortcut);
   addAction(debug);
 
-  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+  QMenu* help = menuBar()->addMenu(QString::fromUtf8(msg::kHelpMenu));
   help->setObjectName(QStringLiteral("menuHelp"));
-  AddCommand(help, kHelpFinder, kHelpFinderName, QStringLiteral("&Contents\tF1"),
-             QStringLiteral("Show the program's manual\nContents"))
+  AddCommand(help, kHelpFinder, kHelpFinderName, msg::kHelpFinderText)
       ->setShortcut(QKeySequence(Qt::Key_F1));
   help->addSeparator();
-  AddCommand(help, kAppAbout, kAppAboutName, QStringLiteral("&About QM-314..."),
-             QStringLiteral("Display program information, version number and copyright\nAbout"));
+  AddCommand(help, kAppAbout, kAppAboutName, msg::kAppAboutText);
 }
 
 void CMainFrame::SetRecentFiles(const QStringList& paths) {
@@ -309,7 +285,7 @@ void CMainFrame::OnTransferRunningChanged(bool running) {
 void CMainFrame::ShowDocument(QString name, bool modified) {
   // "[*]" is where the modified mark goes; a file name holding it shows it as it is.
   name.replace(QLatin1String("[*]"), QLatin1String("[*][*]"));
-  setWindowTitle(QStringLiteral("%1[*] - %2").arg(name, QString::fromUtf8(msg::kFrameCaption)));
+  setWindowTitle(QString::fromUtf8(msg::kDocumentTitle).arg(name + QLatin1String("[*]"), QString::fromUtf8(msg::kFrameCaption)));
   setWindowModified(modified);
 }
 

@@ -9,6 +9,8 @@
 #include <QMap>
 #include <functional>
 
+#include "editor/shell_texts.h"
+
 class QLabel;
 
 namespace qm314 {
@@ -57,8 +59,8 @@ class CMainFrame : public QMainWindow {
 
  private:
   void OnTransferRunningChanged(bool running);
-  QAction* AddCommand(QMenu* menu, int id, const char* objectName, const QString& text,
-                      const QString& prompt);
+  // The item's text and prompt are the core's (editor/shell_texts.h).
+  QAction* AddCommand(QMenu* menu, int id, const char* objectName, const msg::CommandText& text);
   void CreateMenus();
   void CreateEditMenu();
   void CreateToolBar();

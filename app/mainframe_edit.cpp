@@ -3,6 +3,7 @@
 // names and enabled states up to date.
 #include <QMenuBar>
 
+#include "app/app_messages.h"
 #include "app/command_ids.h"
 #include "app/mainframe.h"
 
@@ -10,30 +11,23 @@ namespace qm314 {
 
 void CMainFrame::CreateEditMenu() {
   using namespace command;
-  QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+  QMenu* edit = menuBar()->addMenu(QString::fromUtf8(msg::kEditMenu));
   edit->setObjectName(QStringLiteral("menuEdit"));
-  AddCommand(edit, kEditUndo, kEditUndoName, QStringLiteral("&Undo\tCtrl+Z"),
-             QStringLiteral("Undo the last change\nUndo"))
+  AddCommand(edit, kEditUndo, kEditUndoName, msg::kEditUndoText)
       ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-  AddCommand(edit, kEditRedo, kEditRedoName, QStringLiteral("&Redo\tCtrl+Y"),
-             QStringLiteral("Redo the change last undone\nRedo"))
+  AddCommand(edit, kEditRedo, kEditRedoName, msg::kEditRedoText)
       ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
   edit->addSeparator();
-  AddCommand(edit, kEditCut, kEditCutName, QStringLiteral("Cu&t\tCtrl+X"),
-             QStringLiteral("Cut the selected rows and put them on the Clipboard\nCut"))
+  AddCommand(edit, kEditCut, kEditCutName, msg::kEditCutText)
       ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
-  AddCommand(edit, kEditCopy, kEditCopyName, QStringLiteral("&Copy\tCtrl+C"),
-             QStringLiteral("Copy the selected rows and put them on the Clipboard\nCopy"))
+  AddCommand(edit, kEditCopy, kEditCopyName, msg::kEditCopyText)
       ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
-  AddCommand(edit, kEditPaste, kEditPasteName, QStringLiteral("&Paste\tCtrl+V"),
-             QStringLiteral("Insert the rows on the Clipboard from the first selected row\nPaste"))
+  AddCommand(edit, kEditPaste, kEditPasteName, msg::kEditPasteText)
       ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
-  AddCommand(edit, kEditClear, kEditClearName, QStringLiteral("&Delete\tDel"),
-             QStringLiteral("Empty the selected rows\nDelete"))
+  AddCommand(edit, kEditClear, kEditClearName, msg::kEditClearText)
       ->setShortcut(QKeySequence(Qt::Key_Delete));
   edit->addSeparator();
-  AddCommand(edit, kEditSelectAll, kEditSelectAllName, QStringLiteral("Select &All\tCtrl+A"),
-             QStringLiteral("Select all 16 channel rows\nSelect All"))
+  AddCommand(edit, kEditSelectAll, kEditSelectAllName, msg::kEditSelectAllText)
       ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
 }
 

@@ -22,7 +22,7 @@ class MeaningDelegate : public QStyledItemDelegate {
   MeaningDelegate(int column, QObject* parent) : QStyledItemDelegate(parent), column_(column) {}
 
   QString displayText(const QVariant& value, const QLocale& locale) const override {
-    const std::string line = TextWithMeaning(column_, value.toString().toStdString(), "   ");
+    const std::string line = ListLine(column_, value.toString().toStdString());
     return line.empty() ? QStyledItemDelegate::displayText(value, locale) : QString::fromStdString(line);
   }
 

@@ -25,8 +25,7 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
     case Qt::ToolTipRole: {
       // What a Channel or Tones text stands for; the cell shows only the text.
       if (IsFixed(index.row(), index.column())) return {};
-      const std::string tip =
-          TextWithMeaning(index.column(), table_.text(index.row(), index.column()), ": ");
+      const std::string tip = CellTooltip(index.column(), table_.text(index.row(), index.column()));
       return tip.empty() ? QVariant() : QVariant(QString::fromStdString(tip));
     }
     case Qt::TextAlignmentRole:

@@ -6,9 +6,11 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "forms/dialog_units.h"
+#include "editor/messages.h"
 #include "editor/msflexgrid.h"
+#include "forms/dialog_units.h"
 #include "radio/code_tables.h"
+#include "radio/settings_fields.h"
 
 namespace qm314 {
 namespace {
@@ -23,10 +25,16 @@ constexpr int kGridTop = 31;
 constexpr int kGridWidth = 152;
 constexpr int kGridHeight = 167;
 
+// The label beside a settings box, as the core names it.
+QString FormLabel(std::string_view key) {
+  const std::string_view label = FindSettingField(key)->formLabel;
+  return QString::fromUtf8(label.data(), static_cast<int>(label.size()));
+}
+
 struct BoxTemplate {
   const char* name;
   int id;
-  const char* label;
+  std::string_view key;  // the setting's key, which names its label
   int labelX;
   bool rightAligned;
   int x;
@@ -46,7 +54,7 @@ QComboBox* MakeBox(QWidget* form, const DialogUnits& du, const BoxTemplate& t) {
   box->setGeometry(du.x(t.x), du.y(t.y), du.x(t.width), height);
   box->setEnabled(t.enabled);
 
-  auto* label = new QLabel(QString::fromLatin1(t.label), form);
+  auto* label = new QLabel(FormLabel(t.key), form);
   label->setObjectName(QStringLiteral("label_") + QString::fromLatin1(t.name));
   const int left = du.x(t.labelX);
   const int right = du.x(t.x - kLabelGap);
@@ -79,17 +87,17 @@ FormControls BuildCordyForm(QWidget* form) {
   form->setMinimumSize(du.x(kFormWidth), du.y(kFormHeight));
 
   // Frames first, so the controls inside them are drawn on top.
-  MakeGroup(form, du, "groupTypeSetting", "Type Setting", {15, 10, 107, 47});
-  MakeGroup(form, du, "groupFunctionSetting", "Function Setting", {15, 62, 108, 133});
+  MakeGroup(form, du, "groupTypeSetting", msg::kTypeSettingGroup, {15, 10, 107, 47});
+  MakeGroup(form, du, "groupFunctionSetting", msg::kFunctionSettingGroup, {15, 62, 108, 133});
 
   FormControls c;
-  c.type = MakeBox(form, du, {"m_cbType", control_id::kType, "Type", 23, false, 48, 20, 66,
+  c.type = MakeBox(form, du, {"m_cbType", control_id::kType, "type", 23, false, 48, 20, 66,
                               TypeItems(), false});
-  c.field = MakeBox(form, du, {"m_cbField", control_id::kField, "Field", 23, false, 48, 38, 66,
+  c.field = MakeBox(form, du, {"m_cbField", control_id::kField, "field", 23, false, 48, 38, 66,
                                FieldTemplateItems(), false});
-  c.tot = MakeBox(form, du, {"m_cbTot", control_id::kTot, "TOT", 40, true, 65, 78, 51, TotItems(),
+  c.tot = MakeBox(form, du, {"m_cbTot", control_id::kTot, "tot", 40, true, 65, 78, 51, TotItems(),
                              true});
-  c.warning = MakeBox(form, du, {"m_cbWarning", control_id::kWarning, "Warning", 30, true, 65, 97,
+  c.warning = MakeBox(form, du, {"m_cbWarning", control_id::kWarning, "warning", 30, true, 65, 97,
                                  51, WarningItems(), true});
 
   c.power = new QLineEdit(form);
@@ -97,19 +105,19 @@ FormControls BuildCordyForm(QWidget* form) {
   c.power->setProperty("controlId", control_id::kPower);
   c.power->setReadOnly(true);
   c.power->setGeometry(du.x(65), du.y(115), du.x(51), std::max(du.y(12), c.tot->height()));
-  auto* powerLabel = new QLabel(QStringLiteral("Power"), form);
+  auto* powerLabel = new QLabel(FormLabel("power"), form);
   powerLabel->setObjectName(QStringLiteral("label_m_edPower"));
   powerLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   powerLabel->setGeometry(du.x(39), c.power->y(), du.x(65 - kLabelGap - 39), c.power->height());
 
-  c.squelch = MakeBox(form, du, {"m_cbSquelch", control_id::kSquelch, "Squelch Level", 18, true,
+  c.squelch = MakeBox(form, du, {"m_cbSquelch", control_id::kSquelch, "squelch", 18, true,
                                  65, 135, 51, SquelchItems(), true});
-  c.scanSwitch = MakeBox(form, du, {"m_cbScanSwitch", control_id::kScanSwitch, "Scan Switch", 23,
+  c.scanSwitch = MakeBox(form, du, {"m_cbScanSwitch", control_id::kScanSwitch, "scan_switch", 23,
                                     true, 65, 154, 51, ScanSwitchItems(), true});
-  c.moni = MakeBox(form, du, {"m_cbMoni", control_id::kMoni, "Moni", 20, false, 44, 176, 73,
+  c.moni = MakeBox(form, du, {"m_cbMoni", control_id::kMoni, "moni", 20, false, 44, 176, 73,
                               MoniItems(), true});
 
-  auto* gridLabel = new QLabel(QStringLiteral("Channel:"), form);
+  auto* gridLabel = new QLabel(QString::fromUtf8(msg::kChannelGridLabel), form);
   gridLabel->setObjectName(QStringLiteral("label_m_Grid"));
   gridLabel->move(du.x(129), du.y(16));
   gridLabel->resize(gridLabel->sizeHint());

@@ -197,8 +197,8 @@ void CCordyView::BeginCellEdit(short key) {
   const int col = static_cast<int>(m_Grid->GetCol());
   // Tones, BCLO and Scan belong to a row's channel: a choice on a row
   // without one would have nowhere to go.
-  if (col != ChannelTable::kColChannel && m_Grid->GetTextMatrix(row, ChannelTable::kColChannel).isEmpty()) {
-    m_strCellHint = QString::fromUtf8(msg::kChooseChannelFirst).arg(row);
+  if (const std::string refusal = CellEditRefusal(m_Grid->table(), static_cast<int>(row), col); !refusal.empty()) {
+    m_strCellHint = QString::fromStdString(refusal);
     ShowHint(m_strCellHint);
     return;
   }
@@ -255,8 +255,7 @@ void CCordyView::HideEditor(QComboBox* editor) {
 void CCordyView::CommitCellChoice(int row, int col, const std::string& choice) {
   ChannelTable table = m_Grid->table();
   if (!CommitChoice(table, row, col, choice)) return;
-  PushChannelRows(QString::fromUtf8(msg::kCellStep).arg(QString::fromStdString(GridHeaders().at(col))).arg(row),
-                  table);
+  PushChannelRows(QString::fromStdString(CellStepName(col, row)), table);
 }
 
 void CCordyView::CancelCellEdit() {

@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "link/serial_port.h"
+#include "editor/edit_steps.h"
 #include "radio/code_tables.h"
 #include "radio/codec.h"
 #include "radio/image.h"
@@ -170,7 +171,7 @@ class CCordyView : public QWidget {
   void OnPanelChoice(QComboBox* box, int index);
   void SetPanelIndex(QComboBox* box, int index);
   void RememberPanel();
-  void EmptySelectedRows(const char* stepName);
+  void EmptySelectedRows(RowsStep step);
   void CreateTransfer();
   void CreateBatchWrite();
   void OpenTransferDialog(bool writeToRadio, const char* caption);

@@ -8,6 +8,7 @@
 
 #include "editor/cordy_view.h"
 #include "editor/document_step.h"
+#include "editor/edit_steps.h"
 #include "editor/message_box.h"
 #include "editor/messages.h"
 #include "editor/msflexgrid.h"
@@ -16,17 +17,11 @@
 namespace qm314 {
 namespace {
 
-// "row 3", "rows 3 to 5", "rows 2, 5 and 7", as the steps name them.
-QString RowsPhrase(const QList<int>& rows) {
-  if (rows.size() == 1) return QString::fromUtf8(msg::kOneRow).arg(rows.front());
-  if (rows.back() - rows.front() + 1 == rows.size())
-    return QString::fromUtf8(msg::kRowRange).arg(rows.front()).arg(rows.back());
-  QStringList first;
-  for (qsizetype i = 0; i + 1 < rows.size(); ++i) first << QString::number(rows.at(i));
-  return QString::fromUtf8(msg::kRowList).arg(first.join(QLatin1String(", "))).arg(rows.back());
-}
-
 std::vector<int> Rows(const QList<int>& rows) { return {rows.begin(), rows.end()}; }
+
+QString StepName(RowsStep step, const QList<int>& rows) {
+  return QString::fromStdString(RowsStepName(step, Rows(rows)));
+}
 
 }  // namespace
 
@@ -87,22 +82,22 @@ void CCordyView::OnEditCopy() {
 
 void CCordyView::OnEditCut() {
   OnEditCopy();
-  EmptySelectedRows(msg::kCutStep);
+  EmptySelectedRows(RowsStep::kCut);
 }
 
 void CCordyView::OnEditClear() {
   CommitCellEdit();
-  EmptySelectedRows(msg::kDeleteStep);
+  EmptySelectedRows(RowsStep::kDelete);
 }
 
-void CCordyView::EmptySelectedRows(const char* stepName) {
+void CCordyView::EmptySelectedRows(RowsStep step) {
   const QList<int> rows = m_Grid->SelectedRows();
   if (rows.isEmpty()) return;
   ChannelTable table = m_Grid->table();
   for (const int row : rows) {
     for (int col = ChannelTable::kColChannel; col < ChannelTable::kCols; ++col) table.setText(row, col, {});
   }
-  PushChannelRows(QString::fromUtf8(stepName).arg(RowsPhrase(rows)), table);
+  PushChannelRows(StepName(step, rows), table);
 }
 
 void CCordyView::OnEditPaste() {
@@ -119,7 +114,7 @@ void CCordyView::OnEditPaste() {
   }
   QList<int> pasted;
   for (int row = first; row <= paste.lastRow; ++row) pasted << row;
-  PushChannelRows(QString::fromUtf8(msg::kPasteStep).arg(RowsPhrase(pasted)), paste.result.table);
+  PushChannelRows(StepName(RowsStep::kPaste, pasted), paste.result.table);
   // The rows pasted stay selected, ready to be looked at or taken back.
   m_Grid->SelectRows(pasted);
 }

@@ -7,8 +7,8 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 
-#include "editor/cell_rules.h"
 #include "editor/cordy_view.h"
+#include "editor/edit_steps.h"
 #include "editor/msflexgrid.h"
 
 namespace qm314 {
@@ -101,15 +101,14 @@ bool CCordyView::OnEditorKey(QComboBox* editor, QKeyEvent* event, bool inList) {
       PickEditorItem(editor, 0);
       CommitCellEdit();
       return true;
-    case Qt::Key_Backspace:
+    case Qt::Key_Backspace: {
       // Takes back the last character typed.
       if (m_strTyped.empty()) return false;
-      m_strTyped.pop_back();
-      if (const int item = TypedItemIndex(*EditorItems(editor), static_cast<int>(m_Grid->GetCol()), m_strTyped);
-          item >= 0) {
-        PickEditorItem(editor, item);
-      }
+      const TypedChoice back = TakeBackTyped(static_cast<int>(m_Grid->GetCol()), m_strTyped);
+      m_strTyped = back.typed;
+      if (back.item >= 0) PickEditorItem(editor, back.item);
       return true;
+    }
     default:
       break;
   }
@@ -120,19 +119,13 @@ bool CCordyView::OnEditorKey(QComboBox* editor, QKeyEvent* event, bool inList) {
 }
 
 bool CCordyView::TypeInEditor(QComboBox* editor, char16_t key) {
-  const TextList* items = EditorItems(editor);
-  if (!items) return false;
-  const int col = static_cast<int>(m_Grid->GetCol());
-  const std::string character = QString(QChar(key)).toStdString();
-  // A character that fits no item together with the ones before starts anew.
-  for (const std::string& typed : {m_strTyped + character, character}) {
-    const int item = TypedItemIndex(*items, col, typed);
-    if (item < 0) continue;
-    m_strTyped = typed;
-    PickEditorItem(editor, item);
-    return true;
-  }
-  return false;
+  if (!EditorItems(editor)) return false;
+  const TypedChoice choice =
+      TypeOnList(static_cast<int>(m_Grid->GetCol()), m_strTyped, QString(QChar(key)).toStdString());
+  if (choice.item < 0) return false;
+  m_strTyped = choice.typed;
+  PickEditorItem(editor, choice.item);
+  return true;
 }
 
 void CCordyView::PickEditorItem(QComboBox* editor, int item) {

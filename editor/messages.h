@@ -7,6 +7,12 @@ namespace qm314::msg {
 // name its settings are kept under.
 inline constexpr const char* kBoxCaption = "Trevna Electronics Programming Software";
 
+// The form's group frames and the grid's label; the boxes' labels are the
+// settings fields' (radio/settings_fields.h).
+inline constexpr const char* kTypeSettingGroup = "Type Setting";
+inline constexpr const char* kFunctionSettingGroup = "Function Setting";
+inline constexpr const char* kChannelGridLabel = "Channel:";
+
 inline constexpr const char* kPleaseInputNumber = "Please input Number";
 inline constexpr const char* kNoDebugDuringTransfer =
     "Debug Mode cannot open while a radio is being read or written. Please wait until the "

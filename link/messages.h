@@ -20,6 +20,15 @@ inline constexpr const char* kWritingCaption = "Writing Data Progress";
 // The progress dialog's own texts.
 inline constexpr const char* kStartButton = "Start";
 inline constexpr const char* kCancelButton = "Cancel";
+
+// The other buttons of the message boxes, as the desktop's toolkit words its
+// standard ones; the browser page shows the same.
+inline constexpr const char* kOkButton = "OK";
+inline constexpr const char* kRetryButton = "Retry";
+inline constexpr const char* kYesButton = "Yes";
+inline constexpr const char* kNoButton = "No";
+inline constexpr const char* kShowDetailsButton = "Show Details...";
+inline constexpr const char* kHideDetailsButton = "Hide Details...";
 // The colon is U+FF1A, FULLWIDTH COLON.
 inline constexpr const char* kProgressLabel = "Progress\uFF1A";
 inline constexpr const char* kNotStartYet = "   Not start yet";

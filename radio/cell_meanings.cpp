@@ -49,4 +49,9 @@ std::string TextWithMeaning(int column, std::string_view text, std::string_view 
   return std::string(text).append(separator).append(meaning);
 }
 
+std::string CellTooltip(int column, std::string_view text) { return TextWithMeaning(column, text, ": "); }
+
+// The meanings line up in a column after the short texts.
+std::string ListLine(int column, std::string_view item) { return TextWithMeaning(column, item, "   "); }
+
 }  // namespace qm314

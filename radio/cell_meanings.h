@@ -17,4 +17,9 @@ std::string CellMeaning(int column, std::string_view text);
 // empty when there is no meaning to add.
 std::string TextWithMeaning(int column, std::string_view text, std::string_view separator);
 
+// A cell's tooltip ("03: 446.03125 MHz") and an item's line in its pick list
+// ("03   446.03125 MHz"), each empty when there is no meaning to add.
+std::string CellTooltip(int column, std::string_view text);
+std::string ListLine(int column, std::string_view item);
+
 }  // namespace qm314

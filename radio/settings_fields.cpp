@@ -8,14 +8,14 @@ namespace {
 
 const std::array<SettingField, 8>& Fields() {
   static const std::array<SettingField, 8> fields = {{
-      {"type", "Type:", &TypeItems(), &PanelSelections::type, false},
-      {"field", "Field:", &FieldItems(), &PanelSelections::field, false},
-      {"tot", "TOT:", &TotItems(), &PanelSelections::tot, true},
-      {"warning", "Warning:", &WarningItems(), &PanelSelections::warning, true},
-      {"power", "Power:", nullptr, nullptr, false},
-      {"squelch", "Squelch Level:", &SquelchItems(), &PanelSelections::squelch, true},
-      {"scan_switch", "Scan Switch:", &ScanSwitchItems(), &PanelSelections::scanSwitch, true},
-      {"moni", "Moni:", &MoniItems(), &PanelSelections::moni, true},
+      {"type", "Type:", "Type", &TypeItems(), &PanelSelections::type, false},
+      {"field", "Field:", "Field", &FieldItems(), &PanelSelections::field, false},
+      {"tot", "TOT:", "TOT", &TotItems(), &PanelSelections::tot, true},
+      {"warning", "Warning:", "Warning", &WarningItems(), &PanelSelections::warning, true},
+      {"power", "Power:", "Power", nullptr, nullptr, false},
+      {"squelch", "Squelch Level:", "Squelch Level", &SquelchItems(), &PanelSelections::squelch, true},
+      {"scan_switch", "Scan Switch:", "Scan Switch", &ScanSwitchItems(), &PanelSelections::scanSwitch, true},
+      {"moni", "Moni:", "Moni", &MoniItems(), &PanelSelections::moni, true},
   }};
   return fields;
 }

@@ -14,6 +14,7 @@ namespace qm314 {
 struct SettingField {
   std::string_view key;    // name in JSON output and in `set key=value`
   std::string_view label;  // label of the printed report
+  std::string_view formLabel;  // label beside its box on the form
   const TextList* items;   // the box's items; nullptr for the fixed Power text
   int PanelSelections::*selection;
   bool userEditable;  // the Type and Field boxes are never enabled

@@ -43,10 +43,6 @@ namespace {
 // The page hands over the port the user chose; its name tells nobody more.
 constexpr const char* kPortName = "the serial port";
 
-// The message boxes' buttons, as the page labels them and answers.
-constexpr const char* kOkButton = "OK";
-constexpr const char* kRetryButton = "Retry";
-
 class PageObserver final : public TransferObserver {
  public:
   void setStatus(const std::string& text) override { qm314_event_status(text.c_str()); }
@@ -68,11 +64,11 @@ class PageObserver final : public TransferObserver {
     message_ = text;
     details_ = details;
     if (buttons == MessageButtons::Ok) {
-      qm314_event_ask(text.c_str(), details.c_str(), kOkButton, nullptr);
+      qm314_event_ask(text.c_str(), details.c_str(), msg::kOkButton, nullptr);
       return MessageAnswer::Ok;
     }
     // Without an answer the conversation ends, as Cancel ends it.
-    const int chosen = qm314_event_ask(text.c_str(), details.c_str(), kRetryButton, msg::kCancelButton);
+    const int chosen = qm314_event_ask(text.c_str(), details.c_str(), msg::kRetryButton, msg::kCancelButton);
     return chosen == 0 ? MessageAnswer::Retry : MessageAnswer::Cancel;
   }
 

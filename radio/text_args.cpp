@@ -1,0 +1,27 @@
+// Filling the places of a text.
+#include "radio/text_args.h"
+
+#include <cstddef>
+#include <vector>
+
+namespace qm314 {
+
+std::string WithArgs(std::string_view pattern, std::initializer_list<std::string_view> args) {
+  const std::vector<std::string_view> given(args);
+  std::string out;
+  out.reserve(pattern.size());
+  for (std::size_t i = 0; i < pattern.size(); ++i) {
+    if (pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' && pattern[i + 1] <= '9') {
+      const auto number = static_cast<std::size_t>(pattern[i + 1] - '1');
+      if (number < given.size()) {
+        out += given[number];
+        ++i;
+        continue;
+      }
+    }
+    out += pattern[i];
+  }
+  return out;
+}
+
+}  // namespace qm314
