@@ -2,12 +2,10 @@
 #include "radio/text_args.h"
 
 #include <cstddef>
-#include <vector>
 
 namespace qm314 {
 
-std::string WithArgs(std::string_view pattern, std::initializer_list<std::string_view> args) {
-  const std::vector<std::string_view> given(args);
+std::string WithArgs(std::string_view pattern, const std::vector<std::string_view>& given) {
   std::string out;
   out.reserve(pattern.size());
   for (std::size_t i = 0; i < pattern.size(); ++i) {

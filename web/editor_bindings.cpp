@@ -50,6 +50,7 @@ val PickLists() {
   for (const SettingField& field : SettingFields()) {
     val entry = val::object();
     entry.set("label", std::string(field.label));
+    entry.set("formLabel", std::string(field.formLabel));
     entry.set("items", field.isBox() ? Items(*field.items) : Items(TextList{std::string(kPowerText)}));
     entry.set("editable", field.userEditable);
     settings.set(std::string(field.key), entry);

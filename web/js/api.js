@@ -35,6 +35,39 @@
   Module.pickLists = () => unwrap(() => Module.corePickLists());
   Module.cellMeaning = (key, cellText) => unwrap(() => Module.coreCellMeaning(text(key), text(cellText)));
 
+  // The page's texts and its form's editing (page_bindings.cpp).  A form is
+  // the object show() describes, parsed; an edit gives {form, step} with the
+  // form after it and the undo step's name, or a form of null when no text changed.
+  const json = (form) => (typeof form === 'string' ? form : JSON.stringify(form));
+  Module.texts = () => unwrap(() => Module.coreTexts());
+  Module.cableName = (place, vendor, product) =>
+    unwrap(() => Module.coreCableName(place, vendor === undefined ? -1 : vendor, product === undefined ? -1 : product));
+  Module.formatText = (pattern, ...args) => unwrap(() => Module.coreFormatText(text(pattern), args.map(text)));
+  Module.cannotOpenText = (fileName, reason) => unwrap(() => Module.coreCannotOpenText(text(fileName), text(reason)));
+  Module.cannotSaveText = (fileName, reason) => unwrap(() => Module.coreCannotSaveText(text(fileName), text(reason)));
+  Module.textFileTooLargeText = () => unwrap(() => Module.coreTextFileTooLargeText());
+  Module.openDocument = (bytes, fileName) => unwrap(() => Module.coreOpenDocument(bytes, text(fileName)));
+  Module.cellList = (key, cellText) => unwrap(() => Module.coreCellList(text(key), text(cellText)));
+  Module.typeOnList = (key, typed, character) =>
+    unwrap(() => Module.coreTypeOnList(text(key), text(typed), text(character)));
+  Module.takeBackTyped = (key, typed) => unwrap(() => Module.coreTakeBackTyped(text(key), text(typed)));
+  Module.keyMessage = (key, character) => unwrap(() => Module.coreKeyMessage(text(key), character | 0));
+  Module.tooltip = (key, cellText) => unwrap(() => Module.coreTooltip(text(key), text(cellText)));
+  Module.cellRefusal = (form, row, key) => unwrap(() => Module.coreCellRefusal(json(form), row | 0, text(key)));
+  Module.commitCell = (form, row, key, choice) =>
+    unwrap(() => Module.coreCommitCell(json(form), row | 0, text(key), text(choice)));
+  Module.clearCell = (form, row, key) => unwrap(() => Module.coreClearCell(json(form), row | 0, text(key)));
+  Module.setSetting = (form, key, itemText) => unwrap(() => Module.coreSetSetting(json(form), text(key), text(itemText)));
+  Module.copyRows = (form, rows) => unwrap(() => Module.coreCopyRows(json(form), rows.map((row) => row | 0)));
+  Module.emptyRows = (form, rows, kind) =>
+    unwrap(() => Module.coreEmptyRows(json(form), rows.map((row) => row | 0), text(kind)));
+  Module.pasteRows = (form, clipboardText, firstRow) =>
+    unwrap(() => Module.corePasteRows(json(form), text(clipboardText), firstRow | 0));
+  Module.importChannels = (form, csvText, csvName) =>
+    unwrap(() => Module.coreImportChannels(json(form), text(csvText), text(csvName)));
+  Module.exportForm = (form, format) => unwrap(() => Module.coreExportForm(json(form), text(format)));
+  Module.reportLines = (form) => unwrap(() => Module.coreReportLines(json(form)));
+
   // A page's callbacks must not break the conversation: one that throws or
   // is missing counts as nothing said, and a question nobody answers gets
   // the answer that ends the conversation.
