@@ -98,7 +98,7 @@ function handler(root) {
 
 // Serves root on 127.0.0.1 and, where the machine has it, ::1 (a browser may
 // try either for localhost).  Port 0 takes a free one.  Resolves to
-// {url, port, close()}.
+// {url, port, servers, close()}.
 async function startServer({root, port = 8314} = {}) {
   const folder = path.resolve(root);
   const servers = [];
@@ -119,6 +119,7 @@ async function startServer({root, port = 8314} = {}) {
   return {
     url: `http://localhost:${bound}/`,
     port: bound,
+    servers,
     close: () => Promise.all(servers.map((server) => new Promise((resolve) => {
       server.closeAllConnections();
       server.close(() => resolve());

@@ -1,7 +1,8 @@
 // Headless Chromium for the module's browser tests and measurements: the
 // module's build folder served on 127.0.0.1 (Web Serial and workers need a
 // secure context), and navigator.serial replaced before any page script runs
-// by a double whose port carries its bytes to qm314-sim through node.
+// by a double whose port carries its bytes to qm314-sim through node
+// (sim_socket.js).
 'use strict';
 
 const fs = require('node:fs');
@@ -10,7 +11,7 @@ const os = require('node:os');
 const path = require('node:path');
 const puppeteer = require('puppeteer-core');
 const {webBuild, simPath} = require('./helpers.js');
-const {SimPort} = require('./sim_port.js');
+const {attachSimSocket, newSession} = require('./sim_socket.js');
 
 const chromiumPath = process.env.QM314_CHROMIUM || '/usr/bin/chromium';
 
@@ -41,6 +42,7 @@ function serve(extra = {}) {
                              'cache-control': 'no-store'});
     response.end(body);
   });
+  attachSimSocket(server);
   return new Promise((resolve) => server.listen(0, '127.0.0.1', () =>
     resolve({server, url: `http://127.0.0.1:${server.address().port}/`})));
 }
@@ -64,44 +66,80 @@ async function launch(protocolTimeout = 180000) {
   return browser;
 }
 
-// In the page: navigator.serial whose one port forwards to node.
+// In the page: navigator.serial whose one port forwards to node through a
+// WebSocket on the page's own server (sim_socket.js): one socket per open,
+// bytes as binary messages, the port's other operations as JSON.
 function serialDouble() {
   const port = {
     readable: null,
     writable: null,
+    socket: null,
     async open(options) {
-      const refusal = await window.qm314SimOpen(options);
-      if (refusal) throw new DOMException(refusal.message, refusal.name);
+      const socket = new WebSocket(`ws://${location.host}/qm314-sim?session=${window.qm314SimSession}`);
+      socket.binaryType = 'arraybuffer';
+      await new Promise((resolve, reject) => {
+        socket.onopen = resolve;
+        socket.onerror = () => reject(new DOMException('Failed to open serial port.', 'NetworkError'));
+      });
+      const replies = [];
+      const expect = (op) => new Promise((resolve) => replies.push({op, resolve}));
+      let source = null;
+      let failed = null;
+      socket.onmessage = ({data}) => {
+        if (typeof data !== 'string') {
+          if (source) source.enqueue(new Uint8Array(data));
+          return;
+        }
+        const message = JSON.parse(data);
+        if (message.op === 'lost') {
+          if (source) source.error(new DOMException('The device has been lost.', 'NetworkError'));
+          source = null;
+        } else if (message.op === 'writeFailed') {
+          failed = failed || message.refusal;
+        } else {
+          const waiting = replies.findIndex((reply) => reply.op === message.op);
+          if (waiting >= 0) replies.splice(waiting, 1)[0].resolve(message);
+        }
+      };
+      socket.send(JSON.stringify({op: 'open', options}));
+      const opened = await expect('opened');
+      if (opened.refusal) {
+        socket.close();
+        throw new DOMException(opened.refusal.message, opened.refusal.name);
+      }
+      this.socket = socket;
+      this.expect = expect;
       this.readable = new ReadableStream({
-        async pull(controller) {
-          const bytes = await window.qm314SimRead();
-          if (bytes === null) controller.error(new DOMException('The device has been lost.', 'NetworkError'));
-          else if (bytes.length > 0) controller.enqueue(new Uint8Array(bytes));
+        start: (controller) => {
+          source = controller;
         },
-        cancel: () => window.qm314SimCancel(),
+        cancel: () => {
+          source = null;
+        },
       });
       // A port's write resolves once the system has taken the bytes, long
-      // before they are on the line; waiting for node's word on each would
-      // add a round trip to every block.  The bytes go in order, and a line
-      // that failed refuses the next write.
-      let failed = null;
+      // before they are on the line.  A line that failed refuses the next write.
       this.writable = new WritableStream({
         write(chunk) {
           if (failed) throw new DOMException(failed.message, failed.name);
-          window.qm314SimWrite(Array.from(chunk)).then((refusal) => {
-            if (refusal && !failed) failed = refusal;
-          });
+          socket.send(new Uint8Array(chunk));
         },
       });
     },
     async setSignals(signals) {
-      await window.qm314SimSignals(signals);
+      if (!this.socket) throw new DOMException('The port is closed.', 'InvalidStateError');
+      this.socket.send(JSON.stringify({op: 'signals', signals}));
     },
     async close() {
-      const refusal = await window.qm314SimClose();
-      if (refusal) throw new DOMException(refusal.message, refusal.name);
+      if (!this.socket) throw new DOMException('The port is already closed.', 'InvalidStateError');
+      const socket = this.socket;
+      socket.send(JSON.stringify({op: 'close'}));
+      const closed = await this.expect('closed');
+      socket.close();
+      this.socket = null;
       this.readable = null;
       this.writable = null;
+      if (closed.refusal) throw new DOMException(closed.refusal.message, closed.refusal.name);
     },
     getInfo: () => ({}),
   };
@@ -111,84 +149,14 @@ function serialDouble() {
   });
 }
 
-// The node end of the page's port: a SimPort, read by long polls from the page.
+// The node end of a page's port: a session of sim_socket.js, whose state
+// (the SimPorts started, whether an open is refused as by a port another
+// program holds) the test reads and sets.
 async function bridge(page, simArgs) {
-  let sim = null;
-  let reader = null;
-  let writer = null;
-  let queue = [];
-  let waiter = null;
-  let ended = false;
-  const wake = () => {
-    const resolve = waiter;
-    waiter = null;
-    if (resolve) resolve();
-  };
-  const refusal = (e) => ({name: e.name || 'NetworkError', message: String(e.message || e)});
-  // refuseOpen: the port is held by another program.
-  const state = {ports: [], refuseOpen: false};
-  await page.exposeFunction('qm314SimOpen', async (options) => {
-    if (!sim) {
-      sim = new SimPort(simPath, simArgs);
-      state.ports.push(sim);
-    }
-    sim.heldElsewhere = state.refuseOpen;
-    try {
-      await sim.open(options);
-    } catch (e) {
-      return refusal(e);
-    }
-    reader = sim.readable.getReader();
-    writer = sim.writable.getWriter();
-    queue = [];
-    ended = false;
-    (async () => {
-      try {
-        for (;;) {
-          const {value, done} = await reader.read();
-          if (done) break;
-          queue.push(...value);
-          wake();
-        }
-      } catch (e) {
-        // Lost: the page's next read learns it.
-      }
-      ended = true;
-      wake();
-    })();
-    return null;
-  });
-  await page.exposeFunction('qm314SimRead', async () => {
-    while (queue.length === 0 && !ended) await new Promise((resolve) => (waiter = resolve));
-    if (queue.length === 0) return null;
-    const bytes = queue;
-    queue = [];
-    return bytes;
-  });
-  await page.exposeFunction('qm314SimCancel', async () => {
-    ended = true;
-    wake();
-  });
-  await page.exposeFunction('qm314SimWrite', async (bytes) => {
-    try {
-      await writer.write(new Uint8Array(bytes));
-      return null;
-    } catch (e) {
-      return refusal(e);
-    }
-  });
-  await page.exposeFunction('qm314SimSignals', async (signals) => sim.setSignals(signals));
-  await page.exposeFunction('qm314SimClose', async () => {
-    try {
-      await reader.cancel();
-      reader.releaseLock();
-      writer.releaseLock();
-      await sim.close();
-      return null;
-    } catch (e) {
-      return refusal(e);
-    }
-  });
+  const {id, state} = newSession(simArgs);
+  await page.evaluateOnNewDocument((session) => {
+    window.qm314SimSession = session;
+  }, id);
   return state;
 }
 

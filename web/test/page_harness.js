@@ -8,11 +8,15 @@ const path = require('node:path');
 const {webBuild} = require('./helpers.js');
 const {bridge, serialDouble} = require('./chromium.js');
 const {startServer} = require('../serve.js');
+const {attachSimSocket} = require('./sim_socket.js');
 
 const siteFolder = path.join(webBuild, 'site');
 
-function startSite() {
-  return startServer({root: siteFolder, port: 0});
+// The site on a free port, its server also the double's end (sim_socket.js).
+async function startSite() {
+  const site = await startServer({root: siteFolder, port: 0});
+  for (const server of site.servers) attachSimSocket(server);
+  return site;
 }
 
 // In the page: showOpenFilePicker and showSaveFilePicker whose handles read
@@ -101,18 +105,19 @@ async function box(page, timeout = 60000) {
   }));
 }
 
-// Answers the box on top with the button of that text, and waits until it is gone.
+// Answers the box on top with the button of that text, and waits until that
+// box is gone (another may follow at once).
 async function answer(page, button) {
   const clicked = await page.evaluate((text) => {
     const dialog = document.querySelector('dialog.box[open]');
     const target = [...dialog.querySelectorAll('button')].find((b) => b.textContent === text);
     if (!target) return false;
+    dialog.dataset.answered = 'true';
     target.click();
     return true;
   }, button);
   if (!clicked) throw new Error(`the box has no button "${button}"`);
-  await page.waitForFunction((text) => !document.querySelector('dialog.box[open]') ||
-    ![...document.querySelectorAll('dialog.box[open] button')].some((b) => b.textContent === text), {}, button);
+  await page.waitForFunction(() => !document.querySelector('dialog.box[data-answered]'));
 }
 
 // A command by its menu: the menu's title and the item's words, as a user clicks them.
