@@ -44,11 +44,18 @@ class RelayPort {
         this.source = null;
       },
     });
+    // A write resolves once the page has the bytes in order, as a port's
+    // does once the system has them: waiting for the page's word on each
+    // would add a round trip between the threads to every block.  A write
+    // the page could not make refuses the next one.
+    let failed = null;
     this.writable = new WritableStream({
-      write: async (chunk) => {
+      write: (chunk) => {
+        if (failed) throw refusal(failed);
         const bytes = new Uint8Array(chunk);
-        const written = await request(this.id, 'write', {bytes}, [bytes.buffer]);
-        if (written.error) throw refusal(written);
+        request(this.id, 'write', {bytes}, [bytes.buffer]).then((written) => {
+          if (written.error && !failed) failed = written;
+        });
       },
     });
   }
