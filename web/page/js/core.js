@@ -7,7 +7,7 @@ let core = null;
 // Loads the module once; everything else waits for it.
 export async function loadCore() {
   if (!core) {
-    const m = await globalThis.createQm314();
+    const m = await (globalThis.qm314Starting || globalThis.createQm314());
     core = {m, texts: m.texts(), lists: m.pickLists()};
   }
   return core;

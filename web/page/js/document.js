@@ -5,6 +5,8 @@
 
 import {loadDocument, saveDocument} from './store.js';
 
+export {loadDocument};
+
 export class WorkingDocument {
   constructor(m, texts) {
     this.m = m;
@@ -131,10 +133,11 @@ export class WorkingDocument {
   }
 
   // The document the last visit left, if any; false when there was none.
-  async restore() {
+  // `pending` is its load, when the page started that before the core came.
+  async restore(pending = loadDocument()) {
     let kept = null;
     try {
-      kept = await loadDocument();
+      kept = await pending;
     } catch (e) {
       kept = null;
     }

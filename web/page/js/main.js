@@ -2,7 +2,7 @@
 // back, and the commands wired to the menus, the toolbar and the keys.
 
 import {itemLabel, loadCore} from './core.js';
-import {WorkingDocument} from './document.js';
+import {WorkingDocument, loadDocument} from './document.js';
 import {MessageBoxes} from './boxes.js';
 import {StatusBar} from './status.js';
 import {ChannelGrid} from './grid.js';
@@ -14,6 +14,9 @@ import {RadioCommands} from './radio.js';
 import {ReportPrinter} from './print.js';
 
 async function main() {
+  // The browser's storage opens while the core compiles.
+  const kept = loadDocument();
+  kept.catch(() => {});
   const {m, texts, lists} = await loadCore();
   const doc = new WorkingDocument(m, texts);
   const boxes = new MessageBoxes(texts);
@@ -113,8 +116,8 @@ async function main() {
     }
   });
 
-  if (!(await doc.restore())) doc.newDocument();
-  await radio.start();
+  const [restored] = await Promise.all([doc.restore(kept), radio.start()]);
+  if (!restored) doc.newDocument();
   const notice = document.getElementById('notice');
   if (!radio.available) {
     notice.textContent = radio.unavailableText;
