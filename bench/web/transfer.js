@@ -11,13 +11,7 @@ const os = require('node:os');
 const path = require('node:path');
 const {simPath, loadModule, cliAsync, ptySim} = require('../../web/test/helpers.js');
 const {SimPort} = require('../../web/test/sim_port.js');
-
-// As bench/transfer_bench.cpp: every pause the protocol mandates and every
-// byte's time at 9600 baud, with the radio answering at once.
-const byteMs = 10 * 1000 / 9600;
-const handshakeMs = (12 + 16 + 1 + 1 + 620) + (8 + 1 + 1 + 8 + 1 + 1) * byteMs;
-const floors = {read: handshakeMs + 128 * (35 + (4 + 12 + 1 + 1) * byteMs),
-                write: handshakeMs + 123 * (3 + (4 + 8 + 1) * byteMs)};
+const {floors} = require('./floors.js');
 
 const report = (who, what, ms, cpuMs) =>
   console.log(`${who.padEnd(7)} ${what.padEnd(6)} ${ms.toFixed(0).padStart(6)} ms   floor ${floors[what].toFixed(0)} ms   ` +

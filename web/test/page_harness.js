@@ -53,8 +53,9 @@ function fileDouble() {
 
 // A page of the site with both doubles: {page, sim, files, answers}.  files
 // maps names to Buffers; answers.open and answers.save are the names the next
-// choosers give (shifted off as they are asked).
-async function openPage(browser, url, simArgs = []) {
+// choosers give (shifted off as they are asked).  More scripts to run before
+// the page's own may follow.
+async function openPage(browser, url, simArgs = [], ...before) {
   const page = await browser.newPage();
   await page.setViewport({width: 1000, height: 700});
   const errors = [];
@@ -74,6 +75,7 @@ async function openPage(browser, url, simArgs = []) {
   });
   await page.evaluateOnNewDocument(serialDouble);
   await page.evaluateOnNewDocument(fileDouble);
+  for (const script of before) await page.evaluateOnNewDocument(script);
   await page.goto(url);
   await ready(page);
   return {page, sim, files, answers, errors};
