@@ -6,9 +6,12 @@
 const svgNs = 'http://www.w3.org/2000/svg';
 const ink = '#282828';
 
+// Outlines in ink carry its class, so dark colours can lighten them where
+// they would vanish into the window.
 function shape(name, attributes) {
   const element = document.createElementNS(svgNs, name);
   for (const [key, value] of Object.entries(attributes)) element.setAttribute(key, String(value));
+  if (attributes.stroke === ink) element.classList.add('ink');
   return element;
 }
 
