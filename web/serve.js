@@ -145,7 +145,9 @@ if (require.main === module) {
     console.log(`QM-314 in the browser: ${url}`);
     console.log('Open it in Chrome or Edge; Ctrl+C stops the server.');
   }, (error) => {
-    console.error(`serve.js: ${error.message}`);
+    console.error(error.code === 'EADDRINUSE' ?
+      `serve.js: port ${port} is taken, perhaps by another copy of this server; give another with --port N` :
+      `serve.js: ${error.message}`);
     process.exit(1);
   });
 }
