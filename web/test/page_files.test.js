@@ -14,7 +14,15 @@ test.after(stopChildren);
 
 const sample = path.join(root, 'docs', 'sample-channels.csv');
 
-async function session(t) {
+// In the page, before it loads: the launch queue of an app started with files,
+// whose consumer the test calls.
+function launchQueueDouble() {
+  Object.defineProperty(window, 'launchQueue', {
+    value: {setConsumer: (consumer) => (window.qm314Launch = consumer)},
+  });
+}
+
+async function session(t, ...before) {
   const server = await startSite();
   const browser = await launch();
   t.after(async () => {
@@ -22,7 +30,7 @@ async function session(t) {
     await server.close();
   });
   await browser.defaultBrowserContext().overridePermissions(server.url, ['clipboard-read', 'clipboard-write', 'clipboard-sanitized-write']);
-  return openPage(browser, server.url);
+  return openPage(browser, server.url, [], ...before);
 }
 
 test('open, import, export and print: the command line\'s texts and bytes', async (t) => {
@@ -30,7 +38,7 @@ test('open, import, export and print: the command line\'s texts and bytes', asyn
   const plan = path.join(folder, 'groupA.int');
   assert.equal(cli(['new', plan]).status, 0);
   assert.equal(cli(['import', sample, plan]).status, 0);
-  const {page, files, answers} = await session(t);
+  const {page, files, answers} = await session(t, launchQueueDouble);
 
   files.set('groupA.int', fs.readFileSync(plan));
   answers.open.push('groupA.int');
@@ -48,6 +56,23 @@ test('open, import, export and print: the command line\'s texts and bytes', asyn
     lines.map((line) => [...line.children].map((cell) => cell.textContent).filter(Boolean).join(' ')));
   const shown = cli(['show', plan]).stdout.trim().split('\n').map((line) => line.trim().split(/ {2,}/).join(' '));
   assert.deepEqual(report, shown);
+
+  // The installed app started with a file: it opens, and Save writes to it again.
+  files.set('launched.int', fs.readFileSync(plan));
+  answers.open.push('launched.int');
+  await page.evaluate(async () => {
+    const [handle] = await window.showOpenFilePicker();
+    window.qm314Launch({files: [handle]});
+  });
+  await page.waitForFunction(() => document.title.startsWith('launched.int - '));
+  await page.focus('#grid');
+  await press(page, 'Delete');
+  await press(page, 'Control+s');
+  await page.waitForFunction(() => !document.title.includes('*'));
+  assert.equal(answers.asked.filter((asked) => asked.save).length, 0);
+  const launched = path.join(folder, 'launched.int');
+  fs.writeFileSync(launched, files.get('launched.int'));
+  assert.equal(JSON.parse(cli(['show', launched, '--json']).stdout).channels[0].channel, '');
 
   // A file too short is refused and changes nothing; bytes of another kind
   // open only when the user says so, and then have no file to save over.
@@ -144,4 +169,58 @@ test('rows go to the clipboard as the desktop\'s tab-separated text and come bac
   assert.equal(await page.evaluate(() => window.qm314Page.doc.undoName), 'Cut of rows 5 to 6');
   assert.match(await clipboard(), /^CH\tChannel/);
   assert.match(await title(page), /^Write Data\* /);
+});
+
+// In the page, before it loads: a browser with neither Web Serial nor the File
+// System Access API, as Firefox and Safari are.
+function withoutSerialOrFileAccess() {
+  delete Navigator.prototype.serial;
+  delete window.showOpenFilePicker;
+  delete window.showSaveFilePicker;
+}
+
+test('without Web Serial the page says which browsers reach a radio, and opens and saves through the chooser and a download', async (t) => {
+  const folder = scratchFolder(t);
+  const plan = path.join(folder, 'groupB.int');
+  assert.equal(cli(['new', plan]).status, 0);
+  assert.equal(cli(['import', sample, plan]).status, 0);
+  const server = await startSite();
+  const browser = await launch();
+  t.after(async () => {
+    await browser.close();
+    await server.close();
+  });
+  const downloads = path.join(folder, 'downloads');
+  const session = await browser.target().createCDPSession();
+  await session.send('Browser.setDownloadBehavior', {behavior: 'allow', downloadPath: downloads});
+  const {page, errors} = await openPage(browser, server.url, [], withoutSerialOrFileAccess);
+
+  const noSerial = 'Reading and writing a radio needs Chrome or Edge on a desktop computer (Windows, macOS, Linux or ' +
+                   'ChromeOS): this browser cannot reach a serial port. Opening, editing, saving, importing, exporting ' +
+                   'and printing work here as well.';
+  assert.equal(await page.$eval('#notice', (notice) => (notice.hidden ? '' : notice.textContent)), noSerial);
+  await page.focus('#grid');
+  await press(page, 'Control+r');
+  assert.equal((await box(page)).text, noSerial);
+  await answer(page, 'OK');
+  assert.equal(await page.$('#transfer[open]'), null);
+
+  // Open by the browser's file chooser, change row 1, and save: a download
+  // named after the document with qm314-cli's bytes for the same edit.
+  const [chooser] = await Promise.all([page.waitForFileChooser(), press(page, 'Control+o')]);
+  await chooser.accept([plan]);
+  await page.waitForFunction(() => document.title.startsWith('groupB.int - '));
+  await page.focus('#grid');
+  await press(page, '7');
+  await press(page, 'Enter');
+  await press(page, 'Control+s');
+  const saved = path.join(downloads, 'groupB.int');
+  for (let waited = 0; !fs.existsSync(saved) && waited < 5000; waited += 50) await new Promise((resolve) => setTimeout(resolve, 50));
+  const edits = path.join(folder, 'edits.csv');
+  fs.writeFileSync(edits, 'CH,Channel,Tones,BCLO,Scan\n1,07,01,Off,Add\n');
+  const expected = path.join(folder, 'expected.int');
+  assert.equal(cli(['import', edits, plan, '-o', expected]).status, 0);
+  assert.deepEqual(fs.readFileSync(saved), fs.readFileSync(expected));
+  assert.match(await title(page), /^groupB\.int - /);
+  assert.deepEqual(errors, []);
 });

@@ -93,6 +93,19 @@ export class FileCommands {
     return true;
   }
 
+  // A file the installed app was started with from the system's file
+  // manager, opened as Open would open it.
+  async openHandle(handle) {
+    let file;
+    try {
+      file = await handle.getFile();
+    } catch (error) {
+      await this.fail(this.m.cannotOpenText(handle.name, error.message || String(error)));
+      return false;
+    }
+    return this.openFile(file, handle, true);
+  }
+
   async save() {
     this.grid.commit();
     if (this.doc.handle && hasFileAccess()) return this.writeDocument(this.doc.handle);

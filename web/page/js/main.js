@@ -126,6 +126,13 @@ async function main() {
   grid.table.focus();
   menus.refresh();
 
+  // The manifest lets the installed app open .int and CSV files; the first
+  // one it was given opens once the document of the last visit is back.
+  if ('launchQueue' in window) {
+    window.launchQueue.setConsumer(({files: launched}) => {
+      if (launched && launched.length) files.openHandle(launched[0]);
+    });
+  }
   if ('serviceWorker' in navigator) {
     navigator.serviceWorker.register('sw.js').catch((error) => status.hint(error.message || String(error)));
   }
