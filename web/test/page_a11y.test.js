@@ -1,6 +1,6 @@
 // Accessibility: axe-core finds nothing serious or critical on the form (light
-// and dark), the transfer dialog and a message box; every control a user can
-// reach has a name, the commands the desktop's.
+// and dark), the transfer dialog, a message box and the manual; every control
+// a user can reach has a name, the commands the desktop's.
 'use strict';
 
 const test = require('node:test');
@@ -82,4 +82,13 @@ test('axe finds nothing serious on the form, the transfer dialog and a box; ever
   assert.deepEqual(await findings(page), []);
   assert.deepEqual(await unnamed(page), []);
   await answer(page, 'OK');
+
+  // The manual Help › Contents opens, light and dark.
+  const help = await browser.newPage();
+  await help.goto(`${server.url}help.html`);
+  await help.evaluate(axeSource);
+  assert.equal(await help.title(), 'QM-314 Programming Software Help');
+  assert.deepEqual(await findings(help), []);
+  await help.emulateMediaFeatures([{name: 'prefers-color-scheme', value: 'dark'}]);
+  assert.deepEqual(await findings(help), []);
 });
