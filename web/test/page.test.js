@@ -25,7 +25,7 @@ test('read the radio, edit with keys, undo, save and write: the bytes are the co
     await browser.close();
     await server.close();
   });
-  const {page, sim, files, answers, errors} = await openPage(browser, server.url, ['--image', channelsFile, '--save', memory]);
+  const {page, sim, files, answers, errors, foreign} = await openPage(browser, server.url, ['--image', channelsFile, '--save', memory]);
   const caption = 'Trevna QM-314 Programming Software';
   assert.equal(await title(page), `Write Data - ${caption}`);
 
@@ -86,6 +86,7 @@ test('read the radio, edit with keys, undo, save and write: the bytes are the co
   await sim.ports[0].stop();
   assert.deepEqual(fs.readFileSync(memory).subarray(0, 0x3D8), fs.readFileSync(expected).subarray(0, 0x3D8));
   assert.deepEqual(errors, []);
+  assert.deepEqual(foreign, []);
 });
 
 test('a radio that stops acknowledging: the desktop\'s messages, and how many blocks it took', async (t) => {

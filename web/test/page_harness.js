@@ -51,7 +51,9 @@ function fileDouble() {
   };
 }
 
-// A page of the site with both doubles: {page, sim, files, answers}.  files
+// A page of the site with both doubles: {page, sim, files, answers, errors,
+// foreign}: errors are the page's uncaught errors and what its
+// Content-Security-Policy refused, foreign the requests to any other site.  files
 // maps names to Buffers; answers.open and answers.save are the names the next
 // choosers give (shifted off as they are asked).  More scripts to run before
 // the page's own may follow.
@@ -60,6 +62,16 @@ async function openPage(browser, url, simArgs = [], ...before) {
   await page.setViewport({width: 1000, height: 700});
   const errors = [];
   page.on('pageerror', (error) => errors.push(error.message));
+  // What the page asked of any other site, and what its Content-Security-Policy refused.
+  const foreign = [];
+  const host = new URL(url).host;
+  page.on('request', (request) => {
+    const asked = new URL(request.url());
+    if (asked.host !== host && asked.protocol !== 'data:' && asked.protocol !== 'blob:') foreign.push(request.url());
+  });
+  await page.exposeFunction('qm314Refused', (what) => errors.push(`Content-Security-Policy refused ${what}`));
+  await page.evaluateOnNewDocument(() => document.addEventListener('securitypolicyviolation',
+    (event) => window.qm314Refused(`${event.violatedDirective}: ${event.blockedURI}`)));
   const sim = await bridge(page, simArgs);
   const files = new Map();
   const answers = {open: [], save: [], asked: []};
@@ -78,7 +90,7 @@ async function openPage(browser, url, simArgs = [], ...before) {
   for (const script of before) await page.evaluateOnNewDocument(script);
   await page.goto(url);
   await ready(page);
-  return {page, sim, files, answers, errors};
+  return {page, sim, files, answers, errors, foreign};
 }
 
 async function ready(page) {
