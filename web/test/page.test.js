@@ -93,7 +93,8 @@ test('a radio that stops acknowledging: the desktop\'s messages, and how many bl
   const folder = scratchFolder(t);
   const plan = path.join(folder, 'plan.int');
   assert.equal(cli(['new', plan]).status, 0);
-  const fault = ['--fault', 'no-ack@40'];
+  // The write's block 40 goes unacknowledged; a read's block 60 comes short.
+  const fault = ['--fault', 'no-ack@40', '--fault', 'short:5@60'];
   const native = await ptySim(fault);
   const expected = await cliAsync(['write', native.device, plan]);
   await native.stop();
@@ -119,4 +120,24 @@ test('a radio that stops acknowledging: the desktop\'s messages, and how many bl
   assert.match(shown.at(-1), /took 40 of the 123 blocks/);
   // The form is the user's again, and the port is closed.
   assert.equal(await page.$eval('#box-tot', (box) => box.disabled), false);
+
+  // With an unsaved edit a read asks first; one that stops leaves the
+  // document as it was.
+  await page.focus('#grid');
+  await press(page, '4');
+  await press(page, 'Enter');
+  const edited = await form(page);
+  await press(page, 'Control+r');
+  const question = await box(page);
+  assert.equal(question.text, 'Save changes to Write Data?');
+  assert.deepEqual(question.buttons, ['Yes', 'No', 'Cancel']);
+  await answer(page, 'No');
+  await runTransfer(page);
+  while (await page.$('dialog.box[open]')) {
+    const message = await box(page);
+    await answer(page, message.buttons.includes('Cancel') ? 'Cancel' : 'OK');
+    await page.waitForFunction(() => !document.querySelector('#transfer[open]') || document.querySelector('dialog.box[open]'));
+  }
+  assert.deepEqual(await form(page), edited);
+  assert.match(await title(page), /^Write Data\* - /);
 });
