@@ -46,6 +46,15 @@ test('open, import, export and print: the command line\'s texts and bytes', asyn
   await page.waitForFunction(() => document.title.startsWith('groupA.int - '));
   assert.deepEqual(await form(page), JSON.parse(cli(['show', plan, '--json']).stdout));
 
+  // A file dropped on the page opens as Open opens it.
+  await page.evaluate((bytes) => {
+    const dropped = new DataTransfer();
+    dropped.items.add(new File([new Uint8Array(bytes)], 'dropped.int'));
+    document.querySelector('#grid').dispatchEvent(new DragEvent('drop', {dataTransfer: dropped, bubbles: true, cancelable: true}));
+  }, Array.from(fs.readFileSync(plan)));
+  await page.waitForFunction(() => document.title.startsWith('dropped.int - '));
+  assert.deepEqual(await form(page), JSON.parse(cli(['show', plan, '--json']).stdout));
+
   // Print: the report's lines are qm314-cli show's.
   await page.evaluate(() => {
     window.print = () => (window.printed = true);
