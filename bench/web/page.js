@@ -2,10 +2,11 @@
 // (the core loaded, the form built, the document back), on a first visit and
 // when the service worker serves it (the server up, then stopped); and a full
 // read and write through the page's transfer dialog against qm314-sim
-// through the Web Serial double, as ratios to the pacing floor.  The double
-// carries every exchange with the radio over a WebSocket to node, which a
-// cable does not: its round trip is measured too, and the transfers are also
-// given net of it.  Medians of the loads and the best transfer are the figures.
+// through the Web Serial double, as ratios to the pacing floor, next to the
+// same conversation on the page's main thread (the worker's relay is the
+// difference; bench/web/transfer.js gives the module's own pace in node,
+// without the double).  Medians of the loads and the best transfer are the
+// figures.
 // Run: node bench/web/page.js [ROUNDS] after building build/ and build-web/.
 'use strict';
 
@@ -52,52 +53,18 @@ async function loads(browser, rounds) {
   line('from the service worker, offline', offline);
 }
 
-// In the page, before it loads: counts the double's exchanges, each a
-// message to node that the radio's answer follows.
-function countExchanges() {
-  const Socket = window.WebSocket;
-  window.qm314Exchanges = 0;
-  window.WebSocket = class extends Socket {
-    constructor(...args) {
-      super(...args);
-      let sent = false;
-      this.addEventListener('message', ({data}) => {
-        if (typeof data !== 'string' && sent) {
-          window.qm314Exchanges += 1;
-          sent = false;
-        }
-      });
-      const send = this.send.bind(this);
-      this.send = (data) => {
-        if (typeof data !== 'string') sent = true;
-        send(data);
-      };
-    }
-  };
-}
+// The same conversation run by the page's own copy of the module on its main
+// thread, through the same double: what the worker's relay costs is the
+// difference.
+const onMainThread = (page, what) => page.evaluate(async (which) => {
+  const {m, doc} = window.qm314Page;
+  const port = await navigator.serial.requestPort();
+  const start = performance.now();
+  const result = which === 'read' ? await m.readRadio(port, {}) : await m.writeRadio(port, doc.bytes(), {});
+  return {ms: performance.now() - start, outcome: result.outcome};
+}, what);
 
-// The median round trip of a message between the page and node on the
-// double's socket.
-const doubleRoundTrip = (page) => page.evaluate(async () => {
-  const socket = new WebSocket(`ws://${location.host}/qm314-sim?session=${window.qm314SimSession}`);
-  await new Promise((resolve) => {
-    socket.onopen = resolve;
-  });
-  const times = [];
-  for (let i = 0; i < 300; i++) {
-    const start = performance.now();
-    await new Promise((resolve) => {
-      socket.onmessage = resolve;
-      socket.send(JSON.stringify({op: 'ping'}));
-    });
-    times.push(performance.now() - start);
-  }
-  socket.close();
-  return times.sort((a, b) => a - b)[times.length >> 1];
-});
-
-// A transfer from Start to the dialog's close, timed in the page, with the
-// double's exchanges it took.
+// A transfer from Start to the dialog's close, timed in the page.
 const transfer = (page, command) => page.evaluate(async (which) => {
   window.qm314Page.menus.run(which);
   await new Promise((resolve) => {
@@ -111,10 +78,9 @@ const transfer = (page, command) => page.evaluate(async (which) => {
       resolve(performance.now());
     }
   }).observe(dialog, {attributes: true, attributeFilter: ['open']}));
-  const exchanges = window.qm314Exchanges;
   const start = performance.now();
   dialog.querySelector('.start').click();
-  return {ms: (await closed) - start, exchanges: window.qm314Exchanges - exchanges};
+  return (await closed) - start;
 }, command);
 
 (async () => {
@@ -122,22 +88,30 @@ const transfer = (page, command) => page.evaluate(async (which) => {
   const browser = await launch();
   await loads(browser, rounds);
   const site = await startSite();
-  const {page: form} = await openPage(browser, site.url, [], countExchanges);
+  const {page: form} = await openPage(browser, site.url);
   const best = {};
+  const keep = (key, ms) => {
+    best[key] = Math.min(best[key] || Infinity, ms);
+  };
+  const line = (who, what, ms) => `${who.padEnd(19)} ${what.padEnd(5)} ${ms.toFixed(0).padStart(6)} ms   ` +
+                                  `floor ${floors[what].toFixed(0)} ms   ${(ms / floors[what]).toFixed(3)} x floor`;
   for (let round = 1; round <= rounds; round++) {
-    const rtt = await doubleRoundTrip(form);
+    console.log(`round ${round}`);
     for (const what of ['read', 'write']) {
-      const {ms, exchanges} = await transfer(form, what);
-      if (await form.$('dialog.box[open]')) throw new Error(`the ${what} did not complete`);
-      const net = ms - exchanges * rtt;
-      console.log(`round ${round}: page ${what.padEnd(5)} ${ms.toFixed(0).padStart(6)} ms   ${(ms / floors[what]).toFixed(3)} x floor   ` +
-                  `double ${exchanges} exchanges x ${rtt.toFixed(2)} ms   net ${(net / floors[what]).toFixed(3)} x floor`);
-      if (!best[what] || ms < best[what].ms) best[what] = {ms, net};
+      const ms = await transfer(form, what);
+      if (await form.$('dialog.box[open]')) throw new Error(`the page's ${what} did not complete`);
+      console.log(line('page (worker)', what, ms));
+      keep(`page (worker) ${what}`, ms);
+      const direct = await onMainThread(form, what);
+      if (direct.outcome !== 'completed') throw new Error(`the ${what} on the main thread did not complete`);
+      console.log(line('page (main thread)', what, direct.ms));
+      keep(`page (main thread) ${what}`, direct.ms);
     }
   }
-  for (const what of ['read', 'write']) {
-    console.log(`best page ${what.padEnd(5)} ${best[what].ms.toFixed(0).padStart(6)} ms   floor ${floors[what].toFixed(0)} ms   ` +
-                `${(best[what].ms / floors[what]).toFixed(3)} x floor   net of the double ${(best[what].net / floors[what]).toFixed(3)} x floor`);
+  console.log(`best of ${rounds}`);
+  for (const [key, ms] of Object.entries(best)) {
+    const what = key.split(' ').pop();
+    console.log(line(key.slice(0, -what.length - 1), what, ms));
   }
   await browser.close();
   await site.close();

@@ -155,10 +155,6 @@ function serve(socket, state) {
           })();
           return;
         }
-        // What a message costs there and back, for the benchmarks.
-        case 'ping':
-          socket.send({op: 'pong'});
-          return;
         case 'signals':
           if (state.sim && state.sim.isOpen) await state.sim.setSignals(message.signals);
           return;
