@@ -137,6 +137,7 @@ async function main() {
     navigator.serviceWorker.register('sw.js').catch((error) => status.hint(error.message || String(error)));
   }
   performance.mark('qm314-ready');
+  setTimeout(() => radio.prepareWorker());
   document.documentElement.dataset.ready = 'true';
   // For the tests and the measurements: the page's parts, as a user reaches them.
   window.qm314Page = {m, texts, doc, grid, radio, menus, boxes, files};

@@ -45,11 +45,17 @@ export class RadioCommands {
   async start() {
     this.buildDialog();
     if (!this.serial) return;
-    // The worker loads the module while the user looks at the form.
-    this.conversations = new RadioConversations(new URL('../radio_worker.js', import.meta.url));
     this.serial.addEventListener('connect', () => this.refreshPorts());
     this.serial.addEventListener('disconnect', () => this.refreshPorts());
     await this.refreshPorts();
+  }
+
+  // The worker compiles its own copy of the module while the user looks at
+  // the form: started once the form is up, it does not hold the form back.
+  prepareWorker() {
+    if (this.serial && !this.conversations) {
+      this.conversations = new RadioConversations(new URL('../radio_worker.js', import.meta.url));
+    }
   }
 
   async refreshPorts() {
@@ -176,6 +182,7 @@ export class RadioCommands {
     }
     // An edit made since the dialog opened is written before the form locks.
     this.grid.commit();
+    this.prepareWorker();
     this.state = 'running';
     this.doc.setLocked(true);
     this.onRunning(true);
