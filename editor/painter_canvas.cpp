@@ -4,6 +4,7 @@
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
+#include <QPen>
 #include <algorithm>
 #include <cmath>
 #include <iterator>
@@ -118,6 +119,14 @@ void PainterCanvas::TextOut(int x, int y, const std::string& text) {
   painter_.translate(topLeft.x(), topLeft.y() + metrics.ascent());
   painter_.scale(selected.stretch, 1.0);
   painter_.drawText(QPointF(0, 0), QString::fromStdString(text));
+  painter_.restore();
+}
+
+void PainterCanvas::DrawLine(int x1, int y1, int x2, int y2, int width) {
+  painter_.save();
+  const double scale = twips_ ? dpiY_ / kTwipsPerInch : 1.0;
+  painter_.setPen(QPen(Qt::black, width * scale, Qt::SolidLine, Qt::FlatCap));
+  painter_.drawLine(ToDevice(x1, y1), ToDevice(x2, y2));
   painter_.restore();
 }
 

@@ -24,6 +24,7 @@ class PainterCanvas : public ReportCanvas {
   void DeleteFont(FontId font) override;
   ReportTextMetrics GetTextMetrics() const override;
   void TextOut(int x, int y, const std::string& text) override;
+  void DrawLine(int x1, int y1, int x2, int y2, int width) override;
 
  private:
   struct CanvasFont {
