@@ -33,6 +33,8 @@ inline constexpr int kProgramVerify = 32779;
 inline constexpr int kFileImportChannels = 32780;
 inline constexpr int kFileExportChannels = 32781;
 inline constexpr int kProgramWriteSeveral = 32782;
+inline constexpr int kFilePrintPlan = 32783;
+inline constexpr int kFilePrintPlanPreview = 32784;
 // The recent files take four ids from kFileMruFile1 on.
 inline constexpr int kFileMruFile1 = 57616;
 inline constexpr int kHelpFinder = 57667;
@@ -67,6 +69,8 @@ inline constexpr const char* kProgramVerifyName = "ID_PROGRAM_VERIFY";
 inline constexpr const char* kFileImportChannelsName = "ID_FILE_IMPORT_CHANNELS";
 inline constexpr const char* kFileExportChannelsName = "ID_FILE_EXPORT_CHANNELS";
 inline constexpr const char* kProgramWriteSeveralName = "ID_PROGRAM_WRITE_SEVERAL";
+inline constexpr const char* kFilePrintPlanName = "ID_FILE_PRINT_PLAN";
+inline constexpr const char* kFilePrintPlanPreviewName = "ID_FILE_PRINT_PLAN_PREVIEW";
 inline constexpr const char* kFileMruFileNames[] = {"ID_FILE_MRU_FILE1", "ID_FILE_MRU_FILE2",
                                                     "ID_FILE_MRU_FILE3", "ID_FILE_MRU_FILE4"};
 inline constexpr const char* kHelpFinderName = "ID_HELP_FINDER";

@@ -21,12 +21,14 @@
 #include "link/batch_write_dlg.h"
 #include "editor/message_box.h"
 #include "editor/messages.h"
+#include "editor/plan_printing.h"
 #include "editor/print_dialogs.h"
 #include "editor/report_printing.h"
 #include "editor/view_report.h"
 #include "radio/codec.h"
 #include "radio/image_file.h"
 #include "radio/messages.h"
+#include "radio/print_time.h"
 
 namespace qm314 {
 namespace {
@@ -85,6 +87,9 @@ bool CCordyApp::InitInstance(const QStringList& arguments) {
   });
   printing_ = new ReportPrinting([this] { return ReportOfView(*view_); }, *prints_, *boxes_,
                                  frame_.get());
+  planPrinting_ = new PlanPrinting(
+      [this] { return PlanOfView(*view_, DocumentTitle().toStdString(), PrintTimeText(PrintTime())); },
+      *printing_, *prints_, *boxes_, frame_.get());
   channelFiles_ = new ChannelFiles(*view_, *files_, *folders_, *boxes_, frame_.get());
   frame_->SetRecentFiles(recent_->files());
   ConnectCommands();
@@ -132,6 +137,9 @@ void CCordyApp::ConnectCommands() {
           &ReportPrinting::OnFilePrintPreview);
   connect(frame->action(kFilePrintSetup), &QAction::triggered, printing_,
           &ReportPrinting::OnFilePrintSetup);
+  connect(frame->action(kFilePrintPlan), &QAction::triggered, planPrinting_, &PlanPrinting::OnFilePrintPlan);
+  connect(frame->action(kFilePrintPlanPreview), &QAction::triggered, planPrinting_,
+          &PlanPrinting::OnFilePrintPlanPreview);
   QAction* verify = frame->action(kProgramVerify);
   verify->setChecked(settings_->value(QLatin1String(kVerifyAfterWriteKey), false).toBool());
   view_->SetVerifyAfterWrite(verify->isChecked());

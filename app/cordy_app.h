@@ -23,6 +23,7 @@ class FilePrompts;
 class HelpWindow;
 class MessageBoxHost;
 class PrintDialogs;
+class PlanPrinting;
 class ReportPrinting;
 class RecentFileList;
 
@@ -53,6 +54,8 @@ class CCordyApp : public QObject {
   MessageBoxHost& boxes() const { return *boxes_; }
   // File › Print, Print Preview and Print Setup, with the printer of the run.
   ReportPrinting* printing() const { return printing_; }
+  // File › Print Channel Plan and Channel Plan Preview.
+  PlanPrinting* planPrinting() const { return planPrinting_; }
   const TextList& toneCodeTable() const { return *m_pToneCodeTable; }
   const QStringList& recentFiles() const;
 
@@ -99,6 +102,7 @@ class CCordyApp : public QObject {
   std::unique_ptr<CMainFrame> frame_;
   CCordyView* view_ = nullptr;
   ReportPrinting* printing_ = nullptr;
+  PlanPrinting* planPrinting_ = nullptr;
   ChannelFiles* channelFiles_ = nullptr;
   HelpWindow* help_ = nullptr;
 };

@@ -106,6 +106,10 @@ void CMainFrame::CreateMenus() {
       ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
   AddCommand(file, kFilePrintPreview, kFilePrintPreviewName, QStringLiteral("Print Pre&view"),
              QStringLiteral("Display full pages\nPrint Preview"));
+  AddCommand(file, kFilePrintPlan, kFilePrintPlanName, QStringLiteral("Print &Channel Plan..."),
+             QStringLiteral("Print a sheet of the channels and settings in plain words\nPrint Channel Plan"));
+  AddCommand(file, kFilePrintPlanPreview, kFilePrintPlanPreviewName, QStringLiteral("Channel Plan Previe&w"),
+             QStringLiteral("Display the channel plan sheet\nChannel Plan Preview"));
   AddCommand(file, kFilePrintSetup, kFilePrintSetupName, QStringLiteral("P&rint Setup..."),
              QStringLiteral("Change the printer and printing options\nPrint Setup"));
   file->addSeparator();

@@ -1,40 +1,48 @@
 // Printing a file's report from the command line.
 #include "app/print_command.h"
 
+#include <QFileInfo>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTextStream>
 #include <optional>
 
 #include "editor/messages.h"
+#include "editor/plan_printing.h"
 #include "editor/report_print.h"
 #include "radio/codec.h"
 #include "radio/cordy_doc.h"
 #include "radio/messages.h"
+#include "radio/print_time.h"
 #include "radio/report.h"
 
 namespace qm314 {
 namespace {
 
 const QString kPrintOption = QStringLiteral("--print");
+const QString kPrintPlanOption = QStringLiteral("--print-plan");
 const QString kPdfOption = QStringLiteral("--pdf");
 
 struct PrintArguments {
   QString file;
   QString pdf;  // empty: the default printer
+  bool plan = false;  // the channel plan sheet rather than the report
 };
 
-// --print FILE and, once, --pdf OUT, in either order; nothing else.
+// --print FILE or --print-plan FILE and, once, --pdf OUT, in either order;
+// nothing else.
 std::optional<PrintArguments> ParsePrintArguments(const QStringList& arguments) {
   PrintArguments parsed;
   for (qsizetype i = 0; i < arguments.size(); i += 2) {
     const QString& option = arguments[i];
-    QString* slot = option == kPrintOption ? &parsed.file
-                    : option == kPdfOption ? &parsed.pdf
-                                           : nullptr;
+    const bool plan = option == kPrintPlanOption;
+    QString* slot = option == kPrintOption || plan ? &parsed.file
+                    : option == kPdfOption         ? &parsed.pdf
+                                                   : nullptr;
     if (!slot || !slot->isEmpty() || i + 1 >= arguments.size() || arguments[i + 1].isEmpty())
       return std::nullopt;
     *slot = arguments[i + 1];
+    parsed.plan = parsed.plan || plan;
   }
   if (parsed.file.isEmpty()) return std::nullopt;
   return parsed;
@@ -43,7 +51,8 @@ std::optional<PrintArguments> ParsePrintArguments(const QStringList& arguments) 
 }  // namespace
 
 bool IsPrintCommand(const QStringList& arguments) {
-  return arguments.contains(kPrintOption) || arguments.contains(kPdfOption);
+  return arguments.contains(kPrintOption) || arguments.contains(kPrintPlanOption) ||
+         arguments.contains(kPdfOption);
 }
 
 void PrepareHeadlessPrinting(int argc, char** argv) {
@@ -58,7 +67,7 @@ void PrepareHeadlessPrinting(int argc, char** argv) {
 int RunPrintCommand(const QStringList& arguments, QTextStream& err) {
   const std::optional<PrintArguments> parsed = ParsePrintArguments(arguments);
   if (!parsed) {
-    err << msg::kPrintUsage << Qt::endl;
+    err << (arguments.contains(kPrintPlanOption) ? msg::kPrintPlanUsage : msg::kPrintUsage) << Qt::endl;
     return kPrintExitUsage;
   }
 
@@ -88,7 +97,13 @@ int RunPrintCommand(const QStringList& arguments, QTextStream& err) {
   }
   printer.setDocName(parsed->file);
   QString failure;
-  if (!PrintReport(printer, BuildReport(table, panel), failure)) {
+  const bool printed =
+      parsed->plan ? PrintPlan(printer,
+                               BuildPlanSheet(table, panel, QFileInfo(parsed->file).fileName().toStdString(),
+                                              PrintTimeText(PrintTime())),
+                               failure)
+                   : PrintReport(printer, BuildReport(table, panel), failure);
+  if (!printed) {
     err << failure << Qt::endl;
     return kPrintExitFailed;
   }

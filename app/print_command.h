@@ -1,5 +1,6 @@
 // `qm314 --print FILE.int [--pdf OUT.pdf]`: the report of a channel data file
-// on the default printer, or in a PDF file, without showing the window.
+// on the default printer, or in a PDF file, without showing the window;
+// `qm314 --print-plan FILE.int [--pdf OUT.pdf]` the same for its channel plan sheet.
 #pragma once
 
 #include <QStringList>

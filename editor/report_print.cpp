@@ -22,17 +22,26 @@ ReportPage PrinterPage(const QPrinter& printer) {
 }
 
 bool PrintReport(QPrinter& printer, const std::vector<ReportLine>& lines, QString& failure) {
+  return PrintCanvasPage(
+      printer, [](const ReportPage& page) { return ReportUnitsFor(page).has_value(); },
+      [&lines](ReportCanvas& canvas, const ReportPage& page) { DrawReportPage(canvas, page, lines); },
+      msg::kPageTooSmall, failure);
+}
+
+bool PrintCanvasPage(QPrinter& printer, const std::function<bool(const ReportPage&)>& fits,
+                     const std::function<void(ReportCanvas&, const ReportPage&)>& draw, const char* tooSmall,
+                     QString& failure) {
   const ReportPage page = PrinterPage(printer);
-  // Checked before the job starts, so a page the report cannot use leaves
+  // Checked before the job starts, so a page the printout cannot use leaves
   // no empty sheet or file behind.
-  if (!ReportUnitsFor(page)) {
-    failure = QString::fromUtf8(msg::kPageTooSmall);
+  if (!fits(page)) {
+    failure = QString::fromUtf8(tooSmall);
     return false;
   }
   QPainter painter;
   if (painter.begin(&printer)) {
     PainterCanvas canvas(painter);
-    DrawReportPage(canvas, page, lines);
+    draw(canvas, page);
     if (painter.end()) return true;
   }
   failure = JobFailure(printer);

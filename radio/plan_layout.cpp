@@ -36,16 +36,25 @@ constexpr std::array<int, 5> kColumnX = {0, 900, 3600, 6120, 7620};
 constexpr int kMinNotesWidth = 1440;
 constexpr int kSettingValueX = 2880;
 
+int ToTwips(int pixels, int dpi) { return static_cast<int>(static_cast<std::int64_t>(pixels) * kTwipsPerInch / dpi); }
+
+int ToPixels(int twips, int dpi) { return static_cast<int>(static_cast<std::int64_t>(twips) * dpi / kTwipsPerInch); }
+
+// The page's rectangle in twips: its top-left corner (y negative downwards) and size.
 struct PageTwips {
+  int left = 0;
+  int top = 0;
   int width = 0;
   int height = 0;
 };
 
 std::optional<PageTwips> TwipsOf(const ReportPage& page) {
   if (page.dpiX <= 0 || page.dpiY <= 0) return std::nullopt;
-  return PageTwips{static_cast<int>(static_cast<std::int64_t>(page.right - page.left) * kTwipsPerInch / page.dpiX),
-                   static_cast<int>(static_cast<std::int64_t>(page.bottom - page.top) * kTwipsPerInch / page.dpiY)};
+  return PageTwips{ToTwips(page.left, page.dpiX), -ToTwips(page.top, page.dpiY),
+                   ToTwips(page.right - page.left, page.dpiX), ToTwips(page.bottom - page.top, page.dpiY)};
 }
+
+int StillNeeded(int printerMargin) { return std::max(0, kPlanPaperMargin - printerMargin); }
 
 // The height a line takes, the room before it included; a table row takes the pitch.
 int LineHeight(PlanLineKind kind, int pitch) {
@@ -70,6 +79,16 @@ ReportFontRequest Font(int height, int weight) { return {-height, 0, kPlanFontFa
 
 }  // namespace
 
+ReportPage PlanArea(const ReportPage& printable, const PaperMargins& printerMargins) {
+  if (printable.dpiX <= 0 || printable.dpiY <= 0) return printable;
+  ReportPage area = printable;
+  area.left += ToPixels(StillNeeded(printerMargins.left), printable.dpiX);
+  area.right -= ToPixels(StillNeeded(printerMargins.right), printable.dpiX);
+  area.top += ToPixels(StillNeeded(printerMargins.top), printable.dpiY);
+  area.bottom -= ToPixels(StillNeeded(printerMargins.bottom), printable.dpiY);
+  return area;
+}
+
 std::optional<int> PlanRowPitch(const ReportPage& page, const std::vector<PlanLine>& lines) {
   const std::optional<PageTwips> twips = TwipsOf(page);
   if (!twips || twips->width < kColumnX.back() + kMinNotesWidth) return std::nullopt;
@@ -87,7 +106,9 @@ std::optional<int> PlanRowPitch(const ReportPage& page, const std::vector<PlanLi
 bool DrawPlanPage(ReportCanvas& canvas, const ReportPage& page, const std::vector<PlanLine>& lines) {
   const std::optional<int> pitch = PlanRowPitch(page, lines);
   if (!pitch) return false;
-  const int width = TwipsOf(page)->width;
+  const PageTwips area = *TwipsOf(page);
+  const int left = area.left;
+  const int right = area.left + area.width;
 
   canvas.SetMapModeTwips();
   const ReportCanvas::FontId title = canvas.CreateFont(Font(kPlanTitleHeight, kBoldWeight));
@@ -95,40 +116,42 @@ bool DrawPlanPage(ReportCanvas& canvas, const ReportPage& page, const std::vecto
   const ReportCanvas::FontId bold = canvas.CreateFont(Font(kPlanBodyHeight, kBoldWeight));
   const ReportCanvas::FontId previous = canvas.SelectFont(body);
 
-  int top = 0;  // of the next line's room
+  int top = area.top;  // of the next line's room
   for (const PlanLine& line : lines) {
     const int height = LineHeight(line.kind, *pitch);
     const int bottom = top - height;
     switch (line.kind) {
       case PlanLineKind::kTitle:
         canvas.SelectFont(title);
-        canvas.TextOut(0, top, line.cells.at(0));
+        canvas.TextOut(left, top, line.cells.at(0));
         break;
       case PlanLineKind::kTableHeader:
         canvas.SelectFont(bold);
         for (std::size_t i = 0; i < line.cells.size() && i < kColumnX.size(); ++i)
-          canvas.TextOut(kColumnX[i], bottom + kHeaderRuleGap + kBodyLine, line.cells[i]);
-        canvas.DrawLine(0, bottom, width, bottom, kHeaderRuleWidth);
+          canvas.TextOut(left + kColumnX[i], bottom + kHeaderRuleGap + kBodyLine, line.cells[i]);
+        canvas.DrawLine(left, bottom, right, bottom, kHeaderRuleWidth);
         break;
       case PlanLineKind::kTableRow:
         canvas.SelectFont(body);
-        for (std::size_t i = 0; i < line.cells.size() && i < kColumnX.size(); ++i)
-          if (!line.cells[i].empty()) canvas.TextOut(kColumnX[i], bottom + kTextOverRule + kBodyLine, line.cells[i]);
-        canvas.DrawLine(0, bottom, width, bottom, kRowRuleWidth);
+        for (std::size_t i = 0; i < line.cells.size() && i < kColumnX.size(); ++i) {
+          if (!line.cells[i].empty())
+            canvas.TextOut(left + kColumnX[i], bottom + kTextOverRule + kBodyLine, line.cells[i]);
+        }
+        canvas.DrawLine(left, bottom, right, bottom, kRowRuleWidth);
         break;
       case PlanLineKind::kHeading:
         canvas.SelectFont(bold);
-        canvas.TextOut(0, bottom + kBodyLine, line.cells.at(0));
+        canvas.TextOut(left, bottom + kBodyLine, line.cells.at(0));
         break;
       case PlanLineKind::kSetting:
         canvas.SelectFont(body);
-        canvas.TextOut(0, top, line.cells.at(0));
-        canvas.TextOut(kSettingValueX, top, line.cells.at(1));
+        canvas.TextOut(left, top, line.cells.at(0));
+        canvas.TextOut(left + kSettingValueX, top, line.cells.at(1));
         break;
       case PlanLineKind::kAbout:
       case PlanLineKind::kNote:
         canvas.SelectFont(body);
-        canvas.TextOut(0, top, line.cells.at(0));
+        canvas.TextOut(left, top, line.cells.at(0));
         break;
     }
     top = bottom;

@@ -85,33 +85,37 @@ std::vector<PlanLine> FullPlan() {
   return PlanLines(BuildPlanSheet(table, PanelSelections{0, 0, 4, 6, 3, 0, 0}, "groupA.int", "2024-03-14 09:26"));
 }
 
-TEST(PlanLayout, SixteenRowsOnOnePageOfLetterOrA4ReadableAndRuled) {
+TEST(PlanLayout, SixteenRowsOnOnePageOfLetterOrA4HalfAnInchFromTheEdgesReadableAndRuled) {
   const struct {
     const char* paper;
-    ReportPage page;
+    ReportPage printable;
+    PaperMargins margins;  // of the printable area, in twips
   } papers[] = {
-      {"Letter, quarter-inch margins", {0, 0, 4800, 6300, 600, 600}},
-      {"A4, 6.35 mm margins", {0, 0, 9325, 13427, 1200, 1200}},
-      {"Letter across", {0, 0, 6300, 4800, 600, 600}},
+      {"Letter, quarter-inch margins", {0, 0, 4800, 6300, 600, 600}, {360, 360, 360, 360}},
+      {"A4, 6.35 mm margins", {0, 0, 9325, 13427, 1200, 1200}, {360, 360, 360, 360}},
+      {"Letter across, as a PDF without margins", {0, 0, 6600, 5100, 600, 600}, {}},
   };
-  for (const auto& [paper, page] : papers) {
+  for (const auto& [paper, printable, margins] : papers) {
     SCOPED_TRACE(paper);
     test::RecordingCanvas canvas;
-    ASSERT_TRUE(DrawPlanPage(canvas, page, FullPlan()));
-    const int width = page.right * 1440 / page.dpiX;
-    const int height = page.bottom * 1440 / page.dpiY;
+    ASSERT_TRUE(DrawPlanPage(canvas, PlanArea(printable, margins), FullPlan()));
+    // The printable area in twips, less half an inch from the paper's edges.
+    const int left = 720 - margins.left;
+    const int right = printable.right * 1440 / printable.dpiX - (720 - margins.right);
+    const int top = -(720 - margins.top);
+    const int bottom = -(printable.bottom * 1440 / printable.dpiY - (720 - margins.bottom));
     for (const ReportFontRequest& font : canvas.created) EXPECT_GE(-font.height, 11 * 20);  // 11 pt
     ASSERT_EQ(canvas.lines.size(), 17u);  // under the header and under each row
     int inTable = 0;
     for (const test::DrawnText& text : canvas.drawn) {
-      const int bottom = text.y - test::RecordingCanvas::MetricsFor(text.fontHeight).height;
-      EXPECT_TRUE(text.x >= 0 && text.x < width && text.y <= 0 && bottom >= -height) << text.text;
+      const int textBottom = text.y - test::RecordingCanvas::MetricsFor(text.fontHeight).height;
+      EXPECT_TRUE(text.x >= left && text.x < right && text.y <= top && textBottom >= bottom) << text.text;
       for (const test::DrawnLine& rule : canvas.lines)
-        EXPECT_FALSE(rule.y1 > bottom && rule.y1 < text.y) << text.text << " crosses a rule";
+        EXPECT_FALSE(rule.y1 > textBottom && rule.y1 < text.y) << text.text << " crosses a rule";
       if (text.y < canvas.lines.front().y1 && text.y > canvas.lines.back().y1) ++inTable;
     }
     EXPECT_EQ(inTable, 16 * 4);  // the Notes column is left empty
-    for (const test::DrawnLine& rule : canvas.lines) EXPECT_TRUE(rule.x1 == 0 && rule.x2 == width);
+    for (const test::DrawnLine& rule : canvas.lines) EXPECT_TRUE(rule.x1 == left && rule.x2 == right);
   }
 }
 
