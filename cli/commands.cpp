@@ -21,7 +21,10 @@ namespace {
 
 constexpr std::array kCommands = {
     Command{"new", "OUT", "write the file a new, untouched document saves", RunNew},
-    Command{"show", "FILE [--json]", "print the settings and the channel table of FILE", RunShow},
+    Command{"show", "FILE [--plan] [--json]",
+            "print the settings and the channel table of FILE; --plan prints its channel plan sheet\n"
+            "      in plain words, as qm314 --print-plan does",
+            RunShow},
     Command{"export", "FILE [--format grid-csv|radio-csv] [-o OUT.csv]",
             "write the channel rows of FILE as CSV: the 16 grid rows (grid-csv, the default), or\n"
             "      one line per channel in the common radio CSV other programming software reads (radio-csv)",

@@ -47,7 +47,7 @@ expect "qm314-cli " "debug diff export help import new ports read set show write
 expect "qm314-cli s" "set show"
 expect "qm314-cli show " "a.int sub"
 expect "qm314-cli --" "--help --version"
-expect "qm314-cli show a.int --" "--help --json"
+expect "qm314-cli show a.int --" "--help --json --plan"
 expect "qm314-cli import " "b.csv sub"
 expect "qm314-cli import b.csv " "a.int sub"
 expect "qm314-cli export a.int -o " "b.csv sub"
