@@ -2,7 +2,6 @@
 // with the print dialog answered by the test and the page sent to PDF.
 #include <QAction>
 #include <QFile>
-#include <QMenu>
 #include <QPageSize>
 #include <QPrinter>
 #include <QProcess>
@@ -97,13 +96,6 @@ class PlanPrintTest : public QObject {
   void cleanup() {
     app->document().SetModifiedFlag(false);
     app.reset();
-  }
-
-  void theFileMenuOffersItBesideThePrintCommands() {
-    const QList<QAction*> items = app->mainFrame()->findChild<QMenu*>("menuFile")->actions();
-    const qsizetype preview = items.indexOf(command("ID_FILE_PRINT_PREVIEW"));
-    QCOMPARE(items.value(preview + 1)->text(), QString("Print &Channel Plan..."));
-    QCOMPARE(items.value(preview + 2)->text(), QString("Channel Plan Previe&w"));
   }
 
   void printsTheFormAsItIsNowOnOnePageOfLetterOrA4() {
