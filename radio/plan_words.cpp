@@ -19,8 +19,8 @@ constexpr std::string_view kOn = "on";
 constexpr std::string_view kOff = "off";
 constexpr std::string_view kSeconds = " seconds";
 
-// Words of a box's items, by selection: the boxes' own texts are terse
-// ("Enable", "SQ-Off Momentary") or say what the knob does, not what the user hears.
+// Words of a box's items, by selection: the boxes' own texts ("Enable",
+// "SQ-Off Momentary") need the form beside them to be understood.
 constexpr std::array<std::string_view, 2> kWarningWords = {kOn, kOff};    // Enable, Disable
 constexpr std::array<std::string_view, 2> kScanSwitchWords = {kOff, kOn};  // Off, On
 constexpr std::array<std::string_view, 4> kMonitorKeyWords = {
