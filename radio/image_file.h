@@ -33,8 +33,13 @@ constexpr std::size_t kMaxTextFileSize = 1 << 20;
 FileResult ReadWholeFile(const std::string& path, std::string& content);
 
 // Writes the image to a temporary file beside path and renames it over path,
-// so a failure never damages a file already there.  Only a regular file is
-// replaced: a folder, named pipe or device at path fails.
+// so a failure never damages a file already there, then syncs the folder so
+// the new file outlasts a crash.  Only a regular file the user may write is
+// replaced (for root: one with a write permission bit); a folder, named pipe,
+// device or protected file at path fails.  The replaced file's owner, group
+// and permissions stay.  A file with other hard links is replaced under this
+// name only: the other names keep the previous bytes, as they would after a
+// failed save.
 FileResult WriteImageFile(const std::string& path, const RadioImage& image);
 
 // The same replacement for any content.

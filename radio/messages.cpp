@@ -39,6 +39,20 @@ std::string CannotSaveFile(const std::string& path, const std::string& reason) {
   return "Cannot save \"" + path + "\": " + reason + ". Any previous file of that name is unchanged.";
 }
 
+std::string WriteProtected(unsigned mode) {
+  std::string permissions;
+  for (int shift = 6; shift >= 0; shift -= 3) {
+    permissions += (mode >> shift) & 4 ? 'r' : '-';
+    permissions += (mode >> shift) & 2 ? 'w' : '-';
+    permissions += (mode >> shift) & 1 ? 'x' : '-';
+  }
+  return "you may not write it (its permissions are " + permissions + "); make it writable, or save under another name";
+}
+
+std::string SavedButNotSynced(const std::string& path, const std::string& reason) {
+  return "\"" + path + "\" was saved, but the system could not confirm that it is on the disk: " + reason + ".";
+}
+
 std::string MissingWithChannel(const TextList& items) {
   std::string list;
   for (int i = 0; i < items.count(); ++i) list += (i == 0 ? "" : i + 1 == items.count() ? " or " : ", ") + items.at(i);

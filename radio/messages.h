@@ -23,6 +23,10 @@ std::string FileTooShort(const std::string& path, std::size_t size);
 std::string NotChannelData(const std::string& name);
 // The file could not be written; the previous file, if any, is left intact.
 std::string CannotSaveFile(const std::string& path, const std::string& reason);
+// Why a file the user protected is not replaced; mode is its st_mode.
+std::string WriteProtected(unsigned mode);
+// The file was replaced, but the system reported a failure making that last.
+std::string SavedButNotSynced(const std::string& path, const std::string& reason);
 
 // Why an imported text is refused: each follows the text, quoted.
 inline constexpr const char* kNotAGridText = "is not a text the channel grid can hold";

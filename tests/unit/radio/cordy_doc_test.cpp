@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <vector>
@@ -92,6 +93,32 @@ TEST_F(CCordyDocTest, SaveReplacesTheFileAndKeepsItsPermissions) {
   EXPECT_EQ(info.st_mode & 0777, 0640u);
   // Nothing but the file itself is left in the folder.
   EXPECT_EQ(entryCount(), 1);
+}
+
+TEST_F(CCordyDocTest, SaveRefusesAProtectedFileAndKeepsTheOwnerOfAReplacedOne) {
+  writeBytes("mine.int", Bytes(1024, 0x11));
+  ::chmod(path("mine.int").c_str(), 0444);
+  CCordyDoc doc;
+  EXPECT_EQ(doc.OnSaveDocument(path("mine.int")).message,
+            "Cannot save \"" + path("mine.int") + "\": you may not write it (its permissions are r--r--r--); make "
+            "it writable, or save under another name. Any previous file of that name is unchanged.");
+  EXPECT_EQ(bytes("mine.int"), Bytes(1024, 0x11));
+  EXPECT_EQ(entryCount(), 1);
+
+  // Set-id bits go with a write and with a change of owner, so they are set last.
+  ::chmod(path("mine.int").c_str(), 02664);
+  const bool root = ::geteuid() == 0;
+  if (root) {
+    ASSERT_EQ(::chown(path("mine.int").c_str(), 1234, 5678), 0);
+  }
+  ASSERT_TRUE(doc.OnSaveDocument(path("mine.int")));
+  struct stat info {};
+  ASSERT_EQ(::stat(path("mine.int").c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 07777, 02664u);
+  if (root) {
+    EXPECT_EQ(std::pair(info.st_uid, info.st_gid), std::pair(1234u, 5678u));
+  }
+  EXPECT_EQ(bytes("mine.int")[0], 0xFF);
 }
 
 TEST_F(CCordyDocTest, SaveThroughASymbolicLinkKeepsTheLink) {
