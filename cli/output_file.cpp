@@ -30,6 +30,11 @@ void CheckWritableFolder(const std::string& path) {
   if (::access(folder.c_str(), W_OK) != 0) throw InputError(messages::CannotWrite(path, std::strerror(errno)));
 }
 
+void RefuseOutputOverInput(std::string_view option, const std::string& output, const std::string& input) {
+  std::error_code ec;
+  if (std::filesystem::equivalent(output, input, ec)) throw UsageError(messages::OutputIsInput(option, output, input));
+}
+
 std::string ReadTextFile(const std::string& path) {
   std::error_code ec;
   if (std::filesystem::is_directory(path, ec)) throw InputError(messages::CannotRead(path, std::strerror(EISDIR)));

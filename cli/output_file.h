@@ -4,6 +4,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
 
 namespace qm314::cli {
 
@@ -14,6 +15,10 @@ void WriteTextOutput(const std::optional<std::string>& path, const std::string& 
 // A read takes seconds of the radio's time: a folder that cannot take the file
 // is better known before it starts.  InputError when path's folder is not writable.
 void CheckWritableFolder(const std::string& path);
+
+// UsageError when output (given with option) is input, by this name, another
+// path or another hard link: writing it would destroy what the command reads.
+void RefuseOutputOverInput(std::string_view option, const std::string& output, const std::string& input);
 
 // The whole content of a text file; InputError when it cannot be read.
 std::string ReadTextFile(const std::string& path);
