@@ -73,6 +73,15 @@ std::string SideDiffers(std::string_view column, std::string_view value) {
          "\"; the radio uses one tone for sending and receiving";
 }
 
+std::string NearestTones(const std::vector<std::pair<std::string, std::string>>& tones) {
+  std::string list;
+  for (std::size_t i = 0; i < tones.size(); ++i) {
+    list += i == 0 ? "" : i + 1 == tones.size() ? " and " : ", ";
+    list += tones[i].first + " Hz (\"" + tones[i].second + "\")";
+  }
+  return (tones.size() == 1 ? "the nearest tone of the list is " : "the nearest tones of the list are ") + list;
+}
+
 std::string FieldCount(std::size_t count, std::size_t headerCount) {
   return "the line has " + std::to_string(count) + " fields where the header has " + std::to_string(headerCount);
 }

@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace qm314 {
 class TextList;
@@ -45,6 +47,8 @@ inline constexpr const char* kNotSimplex =
 inline constexpr const char* kNotAToneMode = "is not a Tone of the form: empty, Tone, TSQL, DTCS or Cross";
 inline constexpr const char* kNotARadioTone =
     "is not a tone the radio has (one of its 38 numbered tones or the 12 others of the Tones list)";
+// The tones of the Tones list nearest to a refused text in Hz, each (Hz, cell text).
+std::string NearestTones(const std::vector<std::pair<std::string, std::string>>& tones);
 inline constexpr const char* kNotARadioCode = "is not a DCS code the radio has";
 inline constexpr const char* kNotOnePolarity =
     "is not NN or RR: the radio uses one code, normal or inverted, for sending and receiving";

@@ -9,6 +9,7 @@
 #include <variant>
 
 #include "radio/channel_csv_forms.h"
+#include "radio/cell_texts.h"
 #include "radio/channel_rows.h"
 #include "radio/code_tables.h"
 #include "radio/image.h"
@@ -36,32 +37,9 @@ constexpr std::string_view kIdleCode = "023";
 constexpr std::string_view kNormalPair = "NN";
 constexpr std::string_view kInvertedPair = "RR";
 
-// The value of a plain decimal ("446.006250") in units of 10^-decimals, or
-// nothing when the text is not one or has digits finer than the unit.
-std::optional<long long> ScaledDecimal(std::string_view text, int decimals) {
-  const std::size_t point = text.find('.');
-  const std::string_view whole = text.substr(0, point);
-  const std::string_view fraction = point == std::string_view::npos ? std::string_view() : text.substr(point + 1);
-  if (whole.empty() || whole.size() > 9 || !IsAllDigits(whole)) return std::nullopt;
-  if (point != std::string_view::npos && !IsAllDigits(fraction)) return std::nullopt;
-  long long value = LeadingInteger(whole);
-  for (int k = 0; k < decimals; ++k)
-    value = value * 10 + (static_cast<std::size_t>(k) < fraction.size() ? fraction[static_cast<std::size_t>(k)] - '0' : 0);
-  for (std::size_t k = static_cast<std::size_t>(decimals); k < fraction.size(); ++k)
-    if (fraction[k] != '0') return std::nullopt;
-  return value;
-}
-
 std::string PaddedNumber(long long value, std::size_t digits) {
   std::string text = std::to_string(value);
   return text.size() < digits ? std::string(digits - text.size(), '0') + text : text;
-}
-
-// Whole and fraction with a '.', whatever the locale says.
-std::string Decimal(long long scaled, int decimals) {
-  long long unit = 1;
-  for (int k = 0; k < decimals; ++k) unit *= 10;
-  return std::to_string(scaled / unit) + "." + PaddedNumber(scaled % unit, static_cast<std::size_t>(decimals));
 }
 
 long long ChannelHz(int index) { return *ScaledDecimal(ChannelFrequencyList().at(index), 6); }
@@ -113,17 +91,6 @@ std::optional<std::string> ChannelOf(std::string_view frequency) {
   return std::nullopt;
 }
 
-// A tone in Hz as the Tones column holds it: its number, or its text when the
-// list holds it beyond the numbered ones.
-std::optional<std::string> ToneCellOf(std::string_view hertz) {
-  const auto tenths = ScaledDecimal(hertz, 1);
-  if (!tenths) return std::nullopt;
-  const std::string text = Decimal(*tenths, 1);
-  if (const int number = StandardToneList().find(text); number >= 0) return FormatTwoDigits(number + 1);
-  if (ToneCodeTable().contains(text)) return text;
-  return std::nullopt;
-}
-
 // The code's three digits as the lists write them ("23" is "023").
 std::optional<std::string> CodeDigits(std::string_view code) {
   if (!IsAllDigits(code) || code.size() > 3) return std::nullopt;
@@ -135,8 +102,8 @@ std::optional<std::string> CodeDigits(std::string_view code) {
 // The tone and code a memory sends with, once checked that it receives with the same.
 std::variant<std::string, LineRefusal> TonesOf(const MemoryLine& memory) {
   const auto tone = [&](std::string_view column) -> std::variant<std::string, LineRefusal> {
-    if (auto cell = ToneCellOf(memory[column])) return *cell;
-    return memory.refuse(column, messages::kNotARadioTone);
+    if (auto cell = ToneCellOfHertz(memory[column])) return *cell;
+    return memory.refuse(column, ToneRefusal(messages::kNotARadioTone, memory[column]));
   };
   const auto code = [&](std::string_view codeColumn) -> std::variant<std::string, LineRefusal> {
     const auto digits = CodeDigits(memory[codeColumn]);
@@ -220,7 +187,7 @@ ToneFields ToneFieldsOf(ConstChannelRecord record) {
     fields.pair = inverted ? kInvertedPair : kNormalPair;
   } else {
     fields.mode = "TSQL";
-    fields.tone = Decimal(100 * BcdValue(high) + BcdValue(low), 1);
+    fields.tone = FormatScaled(100 * BcdValue(high) + BcdValue(low), 1);
   }
   return fields;
 }
@@ -231,7 +198,7 @@ std::string MemoryLineOf(int row, ConstChannelRecord record) {
   const ToneFields tone = ToneFieldsOf(record);
   const std::string_view skip = record.isScanned() ? "" : "S";
   const std::array<std::string, kHeader.size()> fields = {
-      std::to_string(row), "", Decimal(tenHz * 10, 6), "", Decimal(0, 6), std::string(tone.mode), tone.tone,
+      std::to_string(row), "", FormatScaled(tenHz * 10, 6), "", FormatScaled(0, 6), std::string(tone.mode), tone.tone,
       tone.tone, tone.code, std::string(tone.pair), tone.code, "Tone->Tone", "NFM", "12.50", std::string(skip),
       "0.5W", "", "", "", "", ""};
   std::string line;

@@ -121,12 +121,14 @@ TEST(GridCsv, ASpreadsheetsNumbersAndSomeRowsOnly) {
       "CH,Channel,Tones,BCLO,Scan\n"
       "2,2,5,Off,Add\n"
       " 3 , 8 , 38 ,Carrier,Delete\n"
-      "11,,69.3,,\n",
+      "11,,69.3,,\n"
+      "12,1,250.3,Off,Add\n",
       EveryKind());
   ChannelTable expected = EveryKind();
   SetRow(expected, 2, {"02", "05", "Off", "Add"});
   SetRow(expected, 3, {"08", "38", "Carrier", "Delete"});
   SetRow(expected, 11, {"", "69.3", "", ""});
+  SetRow(expected, 12, {"01", "38", "Off", "Add"});
   EXPECT_EQ(table, expected);
 }
 
@@ -179,6 +181,10 @@ TEST(ChannelImport, EachRefusalNamesTheLineTheColumnAndTheValue) {
       {"grid: a row twice", "CH,Channel,Tones,BCLO,Scan\n3,,,,\n03,,,,\n", 3, 3, "CH", "03"},
       {"grid: header only", "CH,Channel,Tones,BCLO,Scan\n", 1, 0, "", ""},
   };
+  // A tone in Hz that is none of the list's names the list's nearest.
+  EXPECT_NE(RefusalText("in.csv", *ImportChannelCsv(cases[4].csv, EveryKind()).refusal)
+                .find("the nearest tones of the list are 88.5 Hz (\"08\") and 91.5 Hz (\"09\")"),
+            std::string::npos);
   for (const Refusal& c : cases) {
     const ChannelImport imported = ImportChannelCsv(c.csv, EveryKind());
     ASSERT_TRUE(imported.refusal) << c.what;
