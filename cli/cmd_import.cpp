@@ -1,5 +1,7 @@
 // `import CSV FILE [-o OUT]`: channel rows from CSV into a file, encoded and saved.
 // The CSV is the grid's own form or the common radio CSV, told apart by the header.
+#include <sstream>
+
 #include "cli/args.h"
 #include "cli/command.h"
 #include "cli/headless_view.h"
@@ -27,6 +29,10 @@ int RunImport(Invocation& invocation) {
   if (!imported) throw InputError(messages::ImportRefused(RefusalText(csvPath, *imported.refusal)));
   view.grid() = imported.table;
   view.save(out.value_or(file));
+  // What came in where, and what of the file the radio does not keep as it was meant.
+  std::istringstream summary(ImportSummary(imported.report));
+  for (std::string line; std::getline(summary, line);)
+    invocation.err << messages::kProgram << " import: " << line << '\n';
   return kExitSuccess;
 }
 

@@ -139,6 +139,17 @@ FileResult ReadImageFile(const std::string& path, RadioImage& image) {
   return FileResult::Success();
 }
 
+FileResult ReadFileStart(const std::string& path, std::size_t size, std::string& start) {
+  FileDescriptor fd(-1);
+  if (FileResult opened = OpenRegularFile(path, fd); !opened) return opened;
+  std::string bytes(size, '\0');
+  const ssize_t got = ReadUpTo(fd.get(), reinterpret_cast<std::uint8_t*>(bytes.data()), size);
+  if (got < 0) return FileResult::Failure(messages::CannotOpenFile(path, SystemReason(errno)));
+  bytes.resize(static_cast<std::size_t>(got));
+  start = std::move(bytes);
+  return FileResult::Success();
+}
+
 FileResult ReadWholeFile(const std::string& path, std::string& content) {
   FileDescriptor fd(-1);
   if (FileResult opened = OpenRegularFile(path, fd); !opened) return opened;

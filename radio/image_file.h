@@ -24,6 +24,10 @@ struct FileResult {
 // not a regular file (folder, named pipe, device) fails at once.
 FileResult ReadImageFile(const std::string& path, RadioImage& image);
 
+// Up to size bytes from the start of path, fewer when the file is shorter;
+// the same rule: a regular file only.
+FileResult ReadFileStart(const std::string& path, std::size_t size, std::string& start);
+
 // Channel rows are a few kilobytes: a text file past this is not one, and
 // reading it whole (or a device that never ends) would only exhaust memory.
 constexpr std::size_t kMaxTextFileSize = 1 << 20;

@@ -3,6 +3,7 @@
 
 #include <sys/stat.h>
 
+#include "radio/channel_exchange.h"
 #include "radio/code_tables.h"
 #include "radio/image.h"
 
@@ -107,6 +108,73 @@ std::string UnknownHeader() {
 }
 
 std::string HeaderLacks(std::string_view column) { return "the header has no " + std::string(column) + " column"; }
+
+namespace {
+
+// "3", "3 and 5", "1 to 4, 7 and 9": runs of three or more as a range.
+std::string NumberList(const std::vector<int>& numbers) {
+  std::vector<std::string> parts;
+  for (std::size_t i = 0; i < numbers.size();) {
+    std::size_t j = i;
+    while (j + 1 < numbers.size() && numbers[j + 1] == numbers[j] + 1) ++j;
+    if (j - i >= 2) {
+      parts.push_back(std::to_string(numbers[i]) + " to " + std::to_string(numbers[j]));
+    } else {
+      for (std::size_t k = i; k <= j; ++k) parts.push_back(std::to_string(numbers[k]));
+    }
+    i = j + 1;
+  }
+  std::string list;
+  for (std::size_t i = 0; i < parts.size(); ++i)
+    list += (i == 0 ? "" : i + 1 == parts.size() ? " and " : ", ") + parts[i];
+  return list;
+}
+
+// "row 3" or "rows 3 and 5".
+std::string Counted(const char* one, const std::vector<int>& numbers) {
+  const bool several = numbers.size() > 1;
+  return std::string(one) + (several ? "s " : " ") + NumberList(numbers);
+}
+
+}  // namespace
+
+std::string ImportedRows(const std::vector<int>& channelRows, const std::vector<int>& emptyRows) {
+  std::string text;
+  if (!channelRows.empty()) {
+    text = std::to_string(channelRows.size()) + (channelRows.size() == 1 ? " channel went into " : " channels went into ") +
+           Counted("row", channelRows) + ".";
+  } else {
+    text = "No channel came in.";
+  }
+  if (!emptyRows.empty())
+    text += " " + Counted("Row", emptyRows) + (emptyRows.size() == 1 ? " has" : " have") + " no channel now.";
+  return text;
+}
+
+std::string ImportChanged(ImportChange change, const std::vector<int>& lines) {
+  const std::string on = Counted("line", lines);
+  switch (change) {
+    case ImportChange::kToneSentOnly:
+      return "Tone (sent only), " + on + ": the radio also listens for the tone it sends, so these channels now "
+             "hear only calls that carry it.";
+    case ImportChange::kNameDropped:
+      return "Names, " + on + ": dropped; the radio keeps no channel names.";
+    case ImportChange::kCommentDropped:
+      return "Comments, " + on + ": dropped; the radio keeps no comments.";
+    case ImportChange::kPowerDropped:
+      return "Power, " + on + ": dropped; the radio sends every channel with its own 0.5 W.";
+    case ImportChange::kModeDropped:
+      return "Mode other than NFM, " + on + ": dropped; every channel of the radio is narrow FM.";
+    case ImportChange::kFrequencyRounded:
+      return "Frequency, " + on + ": taken as the nearest of the radio's channels, within 2 kHz.";
+    case ImportChange::kNoFrequency:
+      return "No Frequency, " + on + ": skipped.";
+    case ImportChange::kLocationsInFileOrder:
+      return "Location, " + on + ": not a row from 1 to 16, so the memories went into rows 1, 2, ... in the order "
+             "of the file.";
+  }
+  return {};
+}
 
 std::string ImportPlace(std::string_view source, int line, int row, std::string_view column) {
   std::string place = std::string(source) + ", line " + std::to_string(line);

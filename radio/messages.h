@@ -9,6 +9,7 @@
 
 namespace qm314 {
 class TextList;
+enum class ImportChange;
 }
 
 namespace qm314::messages {
@@ -70,6 +71,12 @@ inline constexpr const char* kNoRowsToPaste = "there are no channel rows to past
 // count rows pasted from firstRow down go past the last channel row.
 std::string PastLastRow(int count, int firstRow);
 std::string PastedFieldCount(std::size_t count);
+
+// What an import did: "3 channels went into rows 1 to 3 and 16." and which
+// given rows have no channel now.
+std::string ImportedRows(const std::vector<int>& channelRows, const std::vector<int>& emptyRows);
+// One kind of change an import made, with the lines of the file that had it.
+std::string ImportChanged(ImportChange change, const std::vector<int>& lines);
 
 // Where a refused import went wrong: "plan.csv, line 5, row 3, column Tone".
 std::string ImportPlace(std::string_view source, int line, int row, std::string_view column);

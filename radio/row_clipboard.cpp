@@ -66,7 +66,7 @@ RowsPaste PasteRows(std::string_view text, const ChannelTable& current, int firs
     for (int col = ChannelTable::kColChannel; col < ChannelTable::kCols; ++col)
       result.setText(row, col, hasChannel ? cells[static_cast<std::size_t>(col)] : std::string());
   }
-  return {ChannelImport{result, std::nullopt}, firstRow + count - 1};
+  return {ChannelImport{result, std::nullopt, {}}, firstRow + count - 1};
 }
 
 }  // namespace qm314

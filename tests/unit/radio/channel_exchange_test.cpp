@@ -100,6 +100,18 @@ TEST(RadioCsv, AFileWrittenByHandInTheOlderShorterForm) {
   SetRow(current, 2, {"05", "01", "Carrier", "Add"});
   SetRow(current, 7, {"06", "Off", "Off", "Add"});
   const ChannelTable table = Imported(csv, current);
+  // Each thing the radio does not keep as the file meant it is said once, with its lines.
+  EXPECT_EQ(ImportSummary(ImportChannelCsv(csv, current).report),
+            "4 channels went into rows 1 to 4.\n"
+            "Tone (sent only), line 3: the radio also listens for the tone it sends, so these channels now hear only "
+            "calls that carry it.\n"
+            "Names, lines 2, 3 and 6: dropped; the radio keeps no channel names.\n"
+            "Comments, line 2: dropped; the radio keeps no comments.\n"
+            "Mode other than NFM, line 3: dropped; every channel of the radio is narrow FM.\n"
+            "Frequency, lines 4 and 6: taken as the nearest of the radio's channels, within 2 kHz.\n"
+            "No Frequency, line 5: skipped.\n"
+            "Location, line 2: not a row from 1 to 16, so the memories went into rows 1, 2, ... in the order of the "
+            "file.");
   EXPECT_EQ(Row(table, 1), (std::vector<std::string>{"01", "Off", "Off", "Add"}));
   EXPECT_EQ(Row(table, 2), (std::vector<std::string>{"02", "02", "Carrier", "Delete"}));
   EXPECT_EQ(Row(table, 3), (std::vector<std::string>{"03", "159.8", "Off", "Add"}));
