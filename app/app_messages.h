@@ -24,6 +24,8 @@ inline constexpr const char* kReady = "Ready";
 inline constexpr const char* kSaveChanges = "Save changes to %1?";
 // %1: that the file does not look like channel data.
 inline constexpr const char* kOpenAnyway = "%1 Open it anyway?";
+// %1: the name of a file whose first line is the header of channel rows in CSV.
+inline constexpr const char* kImportInstead = "\"%1\" is a channel plan in CSV. Import its channels?";
 // Closing the window while a write to the radio runs.
 inline constexpr const char* kStopWriteAndExit = "A write to the radio is running. Stop it and exit?";
 inline constexpr const char* kStopBatchAndExit =

@@ -39,20 +39,27 @@ void ChannelFiles::OnImportChannels() {
   view_.CommitCellEdit();
   const QStringList filters = ExportFilters() << QString::fromUtf8(msg::kAllFilesFilter);
   const QString path = files_.OpenFileWith(parent_, folders_.StartFolder(), filters).path;
-  if (path.isEmpty()) return;
+  if (!path.isEmpty()) ImportFile(path);
+}
+
+bool ChannelFiles::ImportFile(const QString& path) {
+  view_.CommitCellEdit();
   folders_.Remember(path);
   std::string content;
   if (const FileResult read = ReadWholeFile(path.toStdString(), content); !read) {
     ShowError(QString::fromStdString(read.message));
-    return;
+    return false;
   }
   const ChannelImport imported = ImportChannelCsv(content, view_.grid()->table());
   if (!imported) {
     const std::string refusal = RefusalText(QFileInfo(path).fileName().toStdString(), *imported.refusal);
     ShowError(QString::fromUtf8(msg::kImportRefused).arg(QString::fromStdString(refusal)));
-    return;
+    return false;
   }
   view_.ApplyChannelTable(imported.table);
+  // A file of another program may mean more than the radio keeps: say what it became.
+  boxes_.Show(parent_, QString::fromStdString(ImportSummary(imported.report)), BoxButtons::Ok, BoxIcon::Information);
+  return true;
 }
 
 void ChannelFiles::OnExportChannels() {

@@ -24,6 +24,7 @@
 #include "editor/print_dialogs.h"
 #include "editor/report_printing.h"
 #include "editor/view_report.h"
+#include "radio/channel_exchange.h"
 #include "radio/codec.h"
 #include "radio/image_file.h"
 #include "radio/messages.h"
@@ -98,12 +99,11 @@ bool CCordyApp::InitInstance(const QStringList& arguments) {
     }
     file = argument;
   }
-  // A file that does not open has been reported: the program starts as it
-  // does without one.
-  if (file.isEmpty() || !OpenDocumentFile(file)) {
-    m_doc.OnNewDocument();
-    view_->OnInitialUpdate();
-  }
+  // A file that does not open has been reported, and the program goes on as
+  // it does without one; a channel plan goes into this new document.
+  m_doc.OnNewDocument();
+  view_->OnInitialUpdate();
+  if (!file.isEmpty()) OpenDocumentFile(file);
 
   // The window comes back where it was closed; the first start centres it.
   frame_->RestorePlacement(settings_->value(QLatin1String(kWindowPlacementKey)).toByteArray());
@@ -147,9 +147,7 @@ void CCordyApp::ConnectCommands() {
     settings_->sync();
     return true;
   });
-  frame->setDropHandler([this](const QString& path) {
-    if (SaveModified()) OpenDocumentFile(path);
-  });
+  frame->setDropHandler([this](const QString& path) { OpenDocumentFile(path, true); });
 }
 
 QString CCordyApp::DocumentTitle() const {
@@ -198,27 +196,44 @@ void CCordyApp::OnOpenRecentFile(const QString& path) {
   if (SaveModified()) OpenDocumentFile(path);
 }
 
-bool CCordyApp::OpenDocumentFile(const QString& path) {
+bool CCordyApp::OpenDocumentFile(const QString& path, bool askToSave) {
   // Until the file is taken, the document and the form stay as they were.
-  RadioImage image;
-  const FileResult result = ReadImageFile(path.toStdString(), image);
-  if (!result) {
-    boxes_->Show(frame_.get(), QString::fromStdString(result.message), BoxButtons::Ok,
-                 BoxIcon::Error);
+  const auto refused = [this](const FileResult& result) {
+    boxes_->Show(frame_.get(), QString::fromStdString(result.message), BoxButtons::Ok, BoxIcon::Error);
     return false;
+  };
+  const QString name = QFileInfo(path).fileName();
+  // Opened as an image, a channel plan would become 1024 bytes of text on
+  // the next save: its channels go into the open document instead.
+  std::string start;
+  if (const FileResult read = ReadFileStart(path.toStdString(), layout::kImageSize, start); !read) return refused(read);
+  if (IsChannelCsv(start)) {
+    if (boxes_->Show(frame_.get(), QString::fromUtf8(msg::kImportInstead).arg(name), BoxButtons::YesNo,
+                     BoxIcon::Question) != BoxAnswer::Yes) {
+      return false;
+    }
+    return channelFiles_->ImportFile(path);
   }
+  if (askToSave && !SaveModified()) return false;
+  RadioImage image;
+  if (const FileResult read = ReadImageFile(path.toStdString(), image); !read) return refused(read);
   // The file format has no signature: bytes of any other kind would open as
-  // channels nobody set and be lost on the next save.
-  if (!LooksLikeChannelData(image)) {
-    const QString notChannelData =
-        QString::fromStdString(messages::NotChannelData(QFileInfo(path).fileName().toStdString()));
+  // channels nobody set.  Opened all the same, they keep no path, so Save
+  // asks where and never writes over the file they came from.
+  const bool channelData = LooksLikeChannelData(image);
+  if (!channelData) {
+    const QString notChannelData = QString::fromStdString(messages::NotChannelData(name.toStdString()));
     if (boxes_->Show(frame_.get(), QString::fromUtf8(msg::kOpenAnyway).arg(notChannelData),
                      BoxButtons::YesNo, BoxIcon::Warning) != BoxAnswer::Yes) {
       return false;
     }
   }
-  m_doc.OnOpenImage(path.toStdString(), image);
-  RememberFile(path);
+  m_doc.OnOpenImage(channelData ? path.toStdString() : std::string(), image);
+  if (channelData) {
+    RememberFile(path);
+  } else {
+    folders_->Remember(path);
+  }
   view_->OnInitialUpdate();
   return true;
 }

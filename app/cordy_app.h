@@ -58,8 +58,11 @@ class CCordyApp : public QObject {
 
   void OnFileNew();
   void OnFileOpen();
-  // Opens path, asking first when it does not look like channel data.
-  bool OpenDocumentFile(const QString& path);
+  // Opens path, asking first when it does not look like channel data; a
+  // channel plan in CSV is offered as an import into the open document
+  // instead.  With askToSave, a modified document is offered for saving
+  // before it is replaced.
+  bool OpenDocumentFile(const QString& path, bool askToSave = false);
   bool OnFileSave();
   bool OnFileSaveAs();
   void OnAppAbout();

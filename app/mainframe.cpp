@@ -30,12 +30,15 @@ constexpr int kToolButtonSize = 18;
 // A recent file's path is shortened in its middle to fit this many pixels.
 constexpr int kRecentFileTextWidth = 320;
 
-QString LocalIntFile(const QMimeData* data) {
+// A channel data file, or a channel plan in CSV, among the dropped URLs.
+QString LocalDocumentFile(const QMimeData* data) {
   if (!data || !data->hasUrls()) return {};
   for (const QUrl& url : data->urls()) {
-    if (url.isLocalFile() &&
-        url.toLocalFile().endsWith(QLatin1String(msg::kFileExtension), Qt::CaseInsensitive)) {
-      return url.toLocalFile();
+    if (!url.isLocalFile()) continue;
+    const QString path = url.toLocalFile();
+    if (path.endsWith(QLatin1String(msg::kFileExtension), Qt::CaseInsensitive) ||
+        path.endsWith(QLatin1String(msg::kCsvExtension), Qt::CaseInsensitive)) {
+      return path;
     }
   }
   return {};
@@ -376,11 +379,11 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
-  if (!LocalIntFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+  if (!LocalDocumentFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
 }
 
 void CMainFrame::dropEvent(QDropEvent* event) {
-  const QString path = LocalIntFile(event->mimeData());
+  const QString path = LocalDocumentFile(event->mimeData());
   if (path.isEmpty() || !dropHandler_) return;
   event->acceptProposedAction();
   activateWindow();
