@@ -71,8 +71,7 @@ void ChannelFiles::OnExportChannels() {
       files_.SaveFileWith(parent_, folders_.PathFor(base + QLatin1String(msg::kCsvExtension)), ExportFilters());
   if (choice.path.isEmpty()) return;
   folders_.Remember(choice.path);
-  QString path = choice.path;
-  if (QFileInfo(path).suffix().isEmpty()) path += QLatin1String(msg::kCsvExtension);
+  const QString& path = choice.path;
   const std::string csv = ExportChannelCsv(view_.grid()->table(), FormOfFilter(choice.filter));
   const FileResult result =
       WriteFileAtomically(path.toStdString(), reinterpret_cast<const std::uint8_t*>(csv.data()), csv.size());

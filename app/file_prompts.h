@@ -16,7 +16,8 @@ struct FileChoice {
 };
 
 // An open dialog starts in `folder`; a save dialog offers `suggested`, a
-// whole path.
+// whole path, and gives back a name with the extension of the filter chosen
+// (added before it asks whether to replace a file).
 class FilePrompts {
  public:
   virtual ~FilePrompts() = default;

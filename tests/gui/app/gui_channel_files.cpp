@@ -129,7 +129,7 @@ class ChannelFilesTest : public QObject {
     import(write("rows.csv", "CH,Channel,Tones,BCLO,Scan\n3,7,12,Carrier,Add\n"));
     QVERIFY(t->app().document().IsModified());
     QAction* exportChannels = t->frame()->findChild<QAction*>(QStringLiteral("ID_FILE_EXPORT_CHANNELS"));
-    t->files.Answer(t->path("plan"), 1);
+    t->files.Answer(t->path("plan.csv"), 1);
     exportChannels->trigger();
     QCOMPARE(ReadFile(t->path("plan.csv")),
              QByteArray("Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
