@@ -43,7 +43,7 @@ std::string CannotWrite(std::string_view path, std::string_view reason) {
   return "cannot write " + Quoted(path) + ": " + std::string(reason);
 }
 std::string OutputIsInput(std::string_view option, std::string_view output, std::string_view input) {
-  return std::string(option) + " " + Quoted(output) + " is " + Quoted(input) +
+  return std::string(option) + " " + Quoted(output) + " would write into " + Quoted(input) +
          ", which this command reads; name another file";
 }
 

@@ -127,9 +127,12 @@ std::optional<long long> ScaledDecimal(std::string_view text, int decimals) {
 std::string FormatScaled(long long scaled, int decimals) {
   long long unit = 1;
   for (int k = 0; k < decimals; ++k) unit *= 10;
+  const std::string sign = scaled < 0 ? "-" : "";
+  if (scaled < 0) scaled = -scaled;
   std::string fraction = std::to_string(scaled % unit);
-  fraction.insert(0, static_cast<std::size_t>(decimals) - fraction.size(), '0');
-  return std::to_string(scaled / unit) + "." + fraction;
+  if (fraction.size() < static_cast<std::size_t>(decimals))
+    fraction.insert(0, static_cast<std::size_t>(decimals) - fraction.size(), '0');
+  return sign + std::to_string(scaled / unit) + "." + fraction;
 }
 
 bool IsAllDigits(std::string_view text) {
