@@ -141,7 +141,8 @@ std::string Counted(const char* one, const std::vector<int>& numbers) {
 std::string ImportedRows(const std::vector<int>& channelRows, const std::vector<int>& emptyRows) {
   std::string text;
   if (!channelRows.empty()) {
-    text = std::to_string(channelRows.size()) + (channelRows.size() == 1 ? " channel went into " : " channels went into ") +
+    const bool one = channelRows.size() == 1;
+    text = std::to_string(channelRows.size()) + (one ? " channel went into " : " channels went into ") +
            Counted("row", channelRows) + ".";
   } else {
     text = "No channel came in.";

@@ -117,8 +117,8 @@ std::optional<long long> ScaledDecimal(std::string_view text, int decimals) {
   if (whole.empty() || whole.size() > 9 || !IsAllDigits(whole)) return std::nullopt;
   if (point != std::string_view::npos && !IsAllDigits(fraction)) return std::nullopt;
   long long value = LeadingInteger(whole);
-  for (int k = 0; k < decimals; ++k)
-    value = value * 10 + (static_cast<std::size_t>(k) < fraction.size() ? fraction[static_cast<std::size_t>(k)] - '0' : 0);
+  for (std::size_t k = 0; k < static_cast<std::size_t>(decimals); ++k)
+    value = value * 10 + (k < fraction.size() ? fraction[k] - '0' : 0);
   for (std::size_t k = static_cast<std::size_t>(decimals); k < fraction.size(); ++k)
     if (fraction[k] != '0') return std::nullopt;
   return value;

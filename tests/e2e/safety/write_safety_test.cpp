@@ -63,7 +63,8 @@ TEST_F(WriteSafety, AFailedBackupReadWritesNothing) {
 
 TEST_F(WriteSafety, ACsvGivenByMistakeReachesNoRadioUnlessForced) {
   std::string csv = "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,Mode\r\n";
-  for (int row = 1; csv.size() < 2000; ++row) csv += std::to_string(row) + ",,446.006250,,0,TSQL,88.5,88.5,023,NN,NFM\r\n";
+  for (int row = 1; csv.size() < 2000; ++row)
+    csv += std::to_string(row) + ",,446.006250,,0,TSQL,88.5,88.5,023,NN,NFM\r\n";
   WriteFile(path("plan.csv"), std::vector<std::uint8_t>(csv.begin(), csv.end()));
   Sim sims({"--log", path("sim.log"), "--save", path("mem.int")}, 2);
   const std::string both = sims.devices()[0] + "," + sims.devices()[1];

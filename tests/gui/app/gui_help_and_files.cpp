@@ -153,8 +153,8 @@ class HelpAndFilesTest : public QObject {
     QCOMPARE(prompts.SaveFileName(t->frame(), t->path("Write Data.int")), t->path("groupB.int"));
     typeName();
     answerYes();
-    QCOMPARE(prompts.SaveFileWith(t->frame(), t->path("Write Data.csv"), {"Channel Rows (*.csv)", "All Files (*)"}).path,
-             t->path("groupB.csv"));
+    const QStringList filters{"Channel Rows (*.csv)", "All Files (*)"};
+    QCOMPARE(prompts.SaveFileWith(t->frame(), t->path("Write Data.csv"), filters).path, t->path("groupB.csv"));
     QCOMPARE(questions.size(), 2);
     QVERIFY2(questions[0].startsWith("groupB.int already exists."), qPrintable(questions[0]));
     QVERIFY2(questions[1].startsWith("groupB.csv already exists."), qPrintable(questions[1]));

@@ -36,7 +36,8 @@ TEST_F(FileSafety, AnOutputThatIsAnInputIsRefusedByAnyName) {
   std::filesystem::create_hard_link(path("a.int"), path("hard.int"));
   std::filesystem::create_directory(path("sub"));
   const std::string same = "\"" + path("a.int") + "\", which this command reads; name another file";
-  expectRefused({"export", path("a.int"), "-o", path("a.int")}, "-o \"" + path("a.int") + "\" would write into " + same);
+  expectRefused({"export", path("a.int"), "-o", path("a.int")},
+                "-o \"" + path("a.int") + "\" would write into " + same);
   expectRefused({"export", path("a.int"), "-o", path("hard.int")}, same);
   expectRefused({"export", path("a.int"), "-o", path("sub/../a.int")}, same);
   expectRefused({"import", path("plan.csv"), path("a.int"), "-o", path("plan.csv")}, "reads");
