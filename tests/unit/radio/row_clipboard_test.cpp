@@ -77,9 +77,6 @@ TEST(RowClipboard, ATonesTextInHertzIsTheTextTheGridShowsOrNamesTheNearestTones)
   EXPECT_EQ(Refusal("1\t03\t88.55\tOff\tAdd\n", 4),
             "The clipboard, line 1, row 4, column Tones: \"88.55\" is not a text the channel grid can hold; the "
             "nearest tones of the list are 88.5 Hz (\"08\") and 91.5 Hz (\"09\")");
-  EXPECT_EQ(Refusal("1\t03\t69.25\tOff\tAdd\n", 4),
-            "The clipboard, line 1, row 4, column Tones: \"69.25\" is not a text the channel grid can hold; the "
-            "nearest tones of the list are 67.0 Hz (\"01\") and 69.3 Hz (\"69.3\")");
   EXPECT_EQ(Refusal("1\t03\t60.01\tOff\tAdd\n", 4),
             "The clipboard, line 1, row 4, column Tones: \"60.01\" is not a text the channel grid can hold; the "
             "nearest tone of the list is 67.0 Hz (\"01\")");
