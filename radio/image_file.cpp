@@ -170,19 +170,26 @@ FileResult WriteImageFile(const std::string& path, const RadioImage& image) {
   return WriteFileAtomically(path, image.data(), image.size());
 }
 
-FileResult WriteFileAtomically(const std::string& path, const std::uint8_t* data, std::size_t size) {
-  const std::string target = ResolveTarget(path);
+FileResult CheckReplaceable(const std::string& path) {
+  struct stat info {};
+  if (::stat(ResolveTarget(path).c_str(), &info) != 0) return FileResult::Success();
   // The rename would put a file in place of a named pipe or a device node
   // (as root, even of /dev/null): only a regular file is ever replaced.
-  struct stat info {};
-  const bool replacing = ::stat(target.c_str(), &info) == 0;
-  if (replacing && !S_ISREG(info.st_mode))
+  if (!S_ISREG(info.st_mode))
     return FileResult::Failure(messages::CannotSaveFile(path, messages::NotARegularFile(info.st_mode)));
   // The rename needs only the folder's permission, so it would replace a file
   // its owner made read-only, or one the user may not write at all.  Root may
   // write anything, so for root the missing write bits are the protection.
-  if (replacing && (::access(target.c_str(), W_OK) != 0 || (info.st_mode & 0222) == 0))
+  if (::access(ResolveTarget(path).c_str(), W_OK) != 0 || (info.st_mode & 0222) == 0)
     return FileResult::Failure(messages::CannotSaveFile(path, messages::WriteProtected(info.st_mode)));
+  return FileResult::Success();
+}
+
+FileResult WriteFileAtomically(const std::string& path, const std::uint8_t* data, std::size_t size) {
+  if (FileResult replaceable = CheckReplaceable(path); !replaceable) return replaceable;
+  const std::string target = ResolveTarget(path);
+  struct stat info {};
+  const bool replacing = ::stat(target.c_str(), &info) == 0;
   std::string tempPath;
   // Until it has the replaced file's owner and permissions, only the user may read it.
   FileDescriptor fd(CreateTemporary(target, replacing ? 0600 : 0666, tempPath));

@@ -46,6 +46,11 @@ FileResult ReadWholeFile(const std::string& path, std::string& content);
 // failed save.
 FileResult WriteImageFile(const std::string& path, const RadioImage& image);
 
+// Whether a save to path may replace what is there: nothing, or a regular
+// file the user may write (see WriteImageFile).  A command that works for a
+// while before it saves asks first.
+FileResult CheckReplaceable(const std::string& path);
+
 // The same replacement for any content.
 FileResult WriteFileAtomically(const std::string& path, const std::uint8_t* data, std::size_t size);
 

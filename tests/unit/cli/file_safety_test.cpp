@@ -1,5 +1,8 @@
-// What the commands refuse to write: an output that is one of their inputs,
-// and a file that does not look like channel data unless --force says it is meant.
+// What the commands refuse to write: an output that is one of their inputs, a
+// file the user protected, and a file that does not look like channel data
+// unless --force says it is meant.
+#include <sys/stat.h>
+
 #include <filesystem>
 
 #include "tests/unit/cli/cli_fixture.h"
@@ -45,6 +48,13 @@ TEST_F(CliTest, OtherDataIsSavedOnlyWithForce) {
   EXPECT_EQ(bytes("notes.txt"), Bytes(notes.begin(), notes.end()));
   ASSERT_EQ(run({"set", path("notes.txt"), "tot=60s", "--force"}), 0) << err_;
   EXPECT_EQ(bytes("notes.txt").size(), 1024u);
+}
+
+TEST_F(CliTest, AReadIntoAProtectedFileIsRefusedBeforeThePortOpens) {
+  ASSERT_EQ(run({"new", path("a.int")}), 0);
+  ::chmod(path("a.int").c_str(), 0444);
+  EXPECT_EQ(run({"read", "/dev/qm314-absent", "-o", path("a.int")}), 2);
+  EXPECT_NE(err_.find("you may not write it (its permissions are r--r--r--)"), std::string::npos) << err_;
 }
 
 }  // namespace
