@@ -156,6 +156,7 @@ class CCordyView : public QWidget {
   // Adds a typed character to the text typed on the open editor and selects
   // the item it picks; false when it picks none.
   bool TypeInEditor(QComboBox* editor, char16_t key);
+  // item: an index into the column's items (EditorItems), not the box's rows.
   void PickEditorItem(QComboBox* editor, int item);
   // Hides an editor, the keyboard focus going back to the grid.
   void HideEditor(QComboBox* editor);
@@ -201,6 +202,9 @@ class CCordyView : public QWidget {
   int m_nLoadedChoice = 0;
   // Set when the user picks an item of the open editor, the loaded one included.
   bool m_bUserChose = false;
+  // The editor whose item 0 is the current cell's own text, which none of
+  // its items holds; its other items sit one further down.
+  QComboBox* m_pOwnTextEditor = nullptr;
   // What has been typed on the open editor, narrowing its choice.
   std::string m_strTyped;
   QUndoStack* m_undoStack = nullptr;
