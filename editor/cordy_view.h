@@ -94,6 +94,9 @@ class CCordyView : public QWidget {
   // Some radio of the batch is taking blocks now.
   bool IsBatchWriting() const;
   bool IsWriteRunning() const { return m_bTransferRunning && m_bWriteToRadio; }
+  // Nothing may change the document: a read or a write runs.  The grid and
+  // the settings boxes are disabled; TransferRunningChanged tells the change.
+  bool IsDocumentLocked() const { return m_bTransferRunning; }
   // Whether a completed write is read back and compared with what was sent.
   void SetVerifyAfterWrite(bool verify) { m_bVerifyAfterWrite = verify; }
   bool VerifyAfterWrite() const { return m_bVerifyAfterWrite; }
