@@ -63,7 +63,8 @@ inline constexpr const char* kNoRowsToPaste = "there are no channel rows to past
 std::string PastLastRow(int count, int firstRow);
 std::string PastedFieldCount(std::size_t count);
 
-// Where a refused import went wrong: "plan.csv, line 5, row 3, column Tone".
+// Where a refused import went wrong: "plan.csv, line 5, row 3, column Tone";
+// line 0 names the source alone.
 std::string ImportPlace(std::string_view source, int line, int row, std::string_view column);
 
 }  // namespace qm314::messages
