@@ -18,7 +18,11 @@ inline constexpr const char* kNewDocumentName = "Write Data";
 inline constexpr const char* kGridCsvFilter = "Channel Rows (*.csv)";
 inline constexpr const char* kRadioCsvFilter = "Common Radio CSV (*.csv)";
 inline constexpr const char* kAllFilesFilter = "All Files (*)";
+// Captions of their file dialogs, the commands' own names.
+inline constexpr const char* kImportChannelsCaption = "Import Channels";
+inline constexpr const char* kExportChannelsCaption = "Export Channels";
 inline constexpr const char* kCsvExtension = ".csv";
+inline constexpr const char* kPdfExtension = ".pdf";
 inline constexpr const char* kReady = "Ready";
 // %1: the document's file name, or "Write Data".
 inline constexpr const char* kSaveChanges = "Save changes to %1?";

@@ -85,6 +85,7 @@ bool CCordyApp::InitInstance(const QStringList& arguments) {
   });
   printing_ = new ReportPrinting([this] { return ReportOfView(*view_); }, *prints_, *boxes_,
                                  frame_.get());
+  if (ownPrints_) ownPrints_->SetFileSuggestion([this] { return PrintFileSuggestion(); });
   channelFiles_ = new ChannelFiles(*view_, *files_, *folders_, *boxes_, frame_.get());
   frame_->SetRecentFiles(recent_->files());
   ConnectCommands();
@@ -156,6 +157,13 @@ QString CCordyApp::DocumentTitle() const {
   const std::string& path = m_doc.GetPathName();
   if (path.empty()) return QString::fromUtf8(msg::kNewDocumentName);
   return QFileInfo(QString::fromStdString(path)).fileName();
+}
+
+QString CCordyApp::PrintFileSuggestion() const {
+  const std::string& path = m_doc.GetPathName();
+  const QString base = path.empty() ? QString::fromUtf8(msg::kNewDocumentName)
+                                    : QFileInfo(QString::fromStdString(path)).completeBaseName();
+  return folders_->PathFor(base + QLatin1String(msg::kPdfExtension));
 }
 
 bool CCordyApp::SaveModified() {

@@ -22,6 +22,7 @@ class FileFolders;
 class FilePrompts;
 class HelpWindow;
 class MessageBoxHost;
+class ModalPrintDialogs;
 class PrintDialogs;
 class ReportPrinting;
 class RecentFileList;
@@ -80,11 +81,14 @@ class CCordyApp : public QObject {
   // folder the one the dialogs start in next.
   void RememberFile(const QString& path);
   QString DocumentTitle() const;
+  // Where printing to a file offers to write: the document's name, in the
+  // folder the file dialogs start in (the document's own, if it has one).
+  QString PrintFileSuggestion() const;
   void ConnectCommands();
 
   std::unique_ptr<MessageBoxHost> ownBoxes_;
   std::unique_ptr<FilePrompts> ownFiles_;
-  std::unique_ptr<PrintDialogs> ownPrints_;
+  std::unique_ptr<ModalPrintDialogs> ownPrints_;
   std::unique_ptr<QSettings> ownSettings_;
   MessageBoxHost* boxes_;
   FilePrompts* files_;
