@@ -20,19 +20,19 @@ QString DialogFilePrompts::SaveFileName(QWidget* parent, const QString& suggeste
   return path;
 }
 
-FileChoice DialogFilePrompts::OpenFileWith(QWidget* parent, const QString& folder,
+FileChoice DialogFilePrompts::OpenFileWith(QWidget* parent, const QString& caption, const QString& folder,
                                            const QStringList& filters) {
   QString chosen = filters.value(0);
   const QString path =
-      QFileDialog::getOpenFileName(parent, {}, folder, filters.join(QLatin1String(";;")), &chosen);
+      QFileDialog::getOpenFileName(parent, caption, folder, filters.join(QLatin1String(";;")), &chosen);
   return FileChoice{path, std::max(0, static_cast<int>(filters.indexOf(chosen)))};
 }
 
-FileChoice DialogFilePrompts::SaveFileWith(QWidget* parent, const QString& suggested,
+FileChoice DialogFilePrompts::SaveFileWith(QWidget* parent, const QString& caption, const QString& suggested,
                                            const QStringList& filters) {
   QString chosen = filters.value(0);
   const QString path =
-      QFileDialog::getSaveFileName(parent, {}, suggested, filters.join(QLatin1String(";;")), &chosen);
+      QFileDialog::getSaveFileName(parent, caption, suggested, filters.join(QLatin1String(";;")), &chosen);
   return FileChoice{path, std::max(0, static_cast<int>(filters.indexOf(chosen)))};
 }
 

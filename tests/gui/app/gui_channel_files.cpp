@@ -78,6 +78,7 @@ class ChannelFilesTest : public QObject {
     exportChannels->trigger();
     QVERIFY(ReadFile(t->path("grid.csv")).startsWith("CH,Channel,Tones,BCLO,Scan\n1,,,,\n2,,,,\n3,07,12,Carrier,Add\n"));
     QVERIFY(t->boxes.shown().isEmpty());
+    QCOMPARE(t->files.captions(), (QStringList{"Import Channels", "Export Channels", "Export Channels"}));
   }
 };
 
