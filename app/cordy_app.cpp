@@ -90,15 +90,11 @@ bool CCordyApp::InitInstance(const QStringList& arguments) {
   frame_->SetRecentFiles(recent_->files());
   ConnectCommands();
 
-  QString file;
-  for (const QString& argument : arguments) {
-    if (argument.startsWith(QLatin1Char('-')) || !file.isEmpty()) {
-      boxes_->Show(nullptr, QString::fromUtf8(msg::kBadArgument).arg(argument), BoxButtons::Ok,
-                   BoxIcon::Error);
-      return false;
-    }
-    file = argument;
+  if (const QString bad = BadArgument(arguments); !bad.isEmpty()) {
+    boxes_->Show(nullptr, QString::fromUtf8(msg::kBadArgument).arg(bad), BoxButtons::Ok, BoxIcon::Error);
+    return false;
   }
+  const QString file = arguments.value(0);
   // A file that does not open has been reported: the program starts as it
   // does without one.
   if (file.isEmpty() || !OpenDocumentFile(file)) {
@@ -110,6 +106,13 @@ bool CCordyApp::InitInstance(const QStringList& arguments) {
   frame_->RestorePlacement(settings_->value(QLatin1String(kWindowPlacementKey)).toByteArray());
   frame_->show();
   return true;
+}
+
+QString CCordyApp::BadArgument(const QStringList& arguments) {
+  for (qsizetype i = 0; i < arguments.size(); ++i) {
+    if (arguments[i].startsWith(QLatin1Char('-')) || i > 0) return arguments[i];
+  }
+  return {};
 }
 
 void CCordyApp::ConnectCommands() {

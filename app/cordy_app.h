@@ -47,6 +47,9 @@ class CCordyApp : public QObject {
   // line is not understood; the user has been told).  A file given there that
   // does not open leaves a new document.
   bool InitInstance(const QStringList& arguments);
+  // The first argument start-up does not understand (an option, or a second
+  // file), or an empty text.
+  static QString BadArgument(const QStringList& arguments);
 
   CMainFrame* mainFrame() const { return frame_.get(); }
   CCordyView* view() const { return view_; }
