@@ -7,6 +7,7 @@
 #pragma once
 
 #include <QHash>
+#include <QPointer>
 #include <QString>
 #include <QThread>
 #include <QWidget>
@@ -224,6 +225,8 @@ class CCordyView : public QWidget {
   CBatchWriteDlg* m_pBatchDlg = nullptr;
   bool m_bWriteToRadio = false;
   bool m_bTransferRunning = false;
+  // Where the window's keyboard focus was when the form was locked.
+  QPointer<QWidget> m_pFocusBeforeLock;
   bool m_bVerifyAfterWrite = false;
   // Set while the view is being destroyed: a transfer still running then gets
   // Cancel to its questions without a box, and its end changes nothing.

@@ -169,8 +169,11 @@ void CCordyView::SetTransferRunning(bool running) {
   m_bTransferRunning = running;
   // A completed read replaces the document, so an edit made meanwhile would
   // be thrown away; a write has already sent what the form showed at Start.
+  // Disabling moves the window's focus on, so it is given back at the end.
+  if (running) m_pFocusBeforeLock = window()->focusWidget();
   m_Grid->setEnabled(!running);
   for (QComboBox* box : {m_cbTot, m_cbWarning, m_cbSquelch, m_cbMoni, m_cbScanSwitch}) box->setEnabled(!running);
+  if (!running && m_pFocusBeforeLock) m_pFocusBeforeLock->setFocus();
   m_pBatchDlg->SetOtherTransferRunning(running);
   emit TransferRunningChanged(IsTransferRunning());
 }
