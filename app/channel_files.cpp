@@ -38,7 +38,9 @@ void ChannelFiles::OnImportChannels() {
   // The rows the file does not give stay as the user sees them, open editor included.
   view_.CommitCellEdit();
   const QStringList filters = ExportFilters() << QString::fromUtf8(msg::kAllFilesFilter);
-  const QString path = files_.OpenFileWith(parent_, folders_.StartFolder(), filters).path;
+  const QString path =
+      files_.OpenFileWith(parent_, QString::fromUtf8(msg::kImportChannelsCaption), folders_.StartFolder(), filters)
+          .path;
   if (!path.isEmpty()) ImportFile(path);
 }
 
@@ -68,7 +70,8 @@ void ChannelFiles::OnExportChannels() {
   const QString base = document.empty() ? QString::fromUtf8(msg::kNewDocumentName)
                                         : QFileInfo(QString::fromStdString(document)).completeBaseName();
   const FileChoice choice =
-      files_.SaveFileWith(parent_, folders_.PathFor(base + QLatin1String(msg::kCsvExtension)), ExportFilters());
+      files_.SaveFileWith(parent_, QString::fromUtf8(msg::kExportChannelsCaption),
+                          folders_.PathFor(base + QLatin1String(msg::kCsvExtension)), ExportFilters());
   if (choice.path.isEmpty()) return;
   folders_.Remember(choice.path);
   const QString& path = choice.path;

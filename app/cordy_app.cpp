@@ -86,19 +86,16 @@ bool CCordyApp::InitInstance(const QStringList& arguments) {
   });
   printing_ = new ReportPrinting([this] { return ReportOfView(*view_); }, *prints_, *boxes_,
                                  frame_.get());
+  if (ownPrints_) ownPrints_->SetFileSuggestion([this] { return PrintFileSuggestion(); });
   channelFiles_ = new ChannelFiles(*view_, *files_, *folders_, *boxes_, frame_.get());
   frame_->SetRecentFiles(recent_->files());
   ConnectCommands();
 
-  QString file;
-  for (const QString& argument : arguments) {
-    if (argument.startsWith(QLatin1Char('-')) || !file.isEmpty()) {
-      boxes_->Show(nullptr, QString::fromUtf8(msg::kBadArgument).arg(argument), BoxButtons::Ok,
-                   BoxIcon::Error);
-      return false;
-    }
-    file = argument;
+  if (const QString bad = BadArgument(arguments); !bad.isEmpty()) {
+    boxes_->Show(nullptr, QString::fromUtf8(msg::kBadArgument).arg(bad), BoxButtons::Ok, BoxIcon::Error);
+    return false;
   }
+  const QString file = arguments.value(0);
   // A file that does not open has been reported, and the program goes on as
   // it does without one; a channel plan goes into this new document.
   m_doc.OnNewDocument();
@@ -109,6 +106,13 @@ bool CCordyApp::InitInstance(const QStringList& arguments) {
   frame_->RestorePlacement(settings_->value(QLatin1String(kWindowPlacementKey)).toByteArray());
   frame_->show();
   return true;
+}
+
+QString CCordyApp::BadArgument(const QStringList& arguments) {
+  for (qsizetype i = 0; i < arguments.size(); ++i) {
+    if (arguments[i].startsWith(QLatin1Char('-')) || i > 0) return arguments[i];
+  }
+  return {};
 }
 
 void CCordyApp::ConnectCommands() {
@@ -154,6 +158,13 @@ QString CCordyApp::DocumentTitle() const {
   const std::string& path = m_doc.GetPathName();
   if (path.empty()) return QString::fromUtf8(msg::kNewDocumentName);
   return QFileInfo(QString::fromStdString(path)).fileName();
+}
+
+QString CCordyApp::PrintFileSuggestion() const {
+  const std::string& path = m_doc.GetPathName();
+  const QString base = path.empty() ? QString::fromUtf8(msg::kNewDocumentName)
+                                    : QFileInfo(QString::fromStdString(path)).completeBaseName();
+  return folders_->PathFor(base + QLatin1String(msg::kPdfExtension));
 }
 
 bool CCordyApp::SaveModified() {

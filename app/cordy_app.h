@@ -22,6 +22,7 @@ class FileFolders;
 class FilePrompts;
 class HelpWindow;
 class MessageBoxHost;
+class ModalPrintDialogs;
 class PrintDialogs;
 class ReportPrinting;
 class RecentFileList;
@@ -46,6 +47,9 @@ class CCordyApp : public QObject {
   // line is not understood; the user has been told).  A file given there that
   // does not open leaves a new document.
   bool InitInstance(const QStringList& arguments);
+  // The first argument start-up does not understand (an option, or a second
+  // file), or an empty text.
+  static QString BadArgument(const QStringList& arguments);
 
   CMainFrame* mainFrame() const { return frame_.get(); }
   CCordyView* view() const { return view_; }
@@ -83,11 +87,14 @@ class CCordyApp : public QObject {
   // folder the one the dialogs start in next.
   void RememberFile(const QString& path);
   QString DocumentTitle() const;
+  // Where printing to a file offers to write: the document's name, in the
+  // folder the file dialogs start in (the document's own, if it has one).
+  QString PrintFileSuggestion() const;
   void ConnectCommands();
 
   std::unique_ptr<MessageBoxHost> ownBoxes_;
   std::unique_ptr<FilePrompts> ownFiles_;
-  std::unique_ptr<PrintDialogs> ownPrints_;
+  std::unique_ptr<ModalPrintDialogs> ownPrints_;
   std::unique_ptr<QSettings> ownSettings_;
   MessageBoxHost* boxes_;
   FilePrompts* files_;

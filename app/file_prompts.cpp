@@ -20,10 +20,14 @@ QString SuffixOf(const QString& filter) {
 // The dialog itself adds the chosen filter's extension to a name typed without
 // one, before it asks whether to replace a file: the question names the file
 // that would be replaced, and the name it gives back is the one to write.
-FileChoice SaveDialog(QWidget* parent, const QString& suggested, const QStringList& filters) {
-  QFileDialog dialog(parent, {}, suggested, filters.join(QLatin1String(";;")));
+FileChoice SaveDialog(QWidget* parent, const QString& caption, const QString& suggested,
+                      const QStringList& filters) {
+  QFileDialog dialog(parent, caption, suggested, filters.join(QLatin1String(";;")));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
+  // A desktop's own dialog asks about the name as typed, and Qt adds the
+  // extension only after it has answered: that could replace a file unasked.
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setDefaultSuffix(SuffixOf(filters.value(0)));
   QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
                    [&dialog](const QString& filter) { dialog.setDefaultSuffix(SuffixOf(filter)); });
@@ -39,20 +43,20 @@ QString DialogFilePrompts::OpenFileName(QWidget* parent, const QString& folder) 
 }
 
 QString DialogFilePrompts::SaveFileName(QWidget* parent, const QString& suggested) {
-  return SaveDialog(parent, suggested, {QString::fromUtf8(msg::kFileFilter)}).path;
+  return SaveDialog(parent, {}, suggested, {QString::fromUtf8(msg::kFileFilter)}).path;
 }
 
-FileChoice DialogFilePrompts::OpenFileWith(QWidget* parent, const QString& folder,
+FileChoice DialogFilePrompts::OpenFileWith(QWidget* parent, const QString& caption, const QString& folder,
                                            const QStringList& filters) {
   QString chosen = filters.value(0);
   const QString path =
-      QFileDialog::getOpenFileName(parent, {}, folder, filters.join(QLatin1String(";;")), &chosen);
+      QFileDialog::getOpenFileName(parent, caption, folder, filters.join(QLatin1String(";;")), &chosen);
   return FileChoice{path, std::max(0, static_cast<int>(filters.indexOf(chosen)))};
 }
 
-FileChoice DialogFilePrompts::SaveFileWith(QWidget* parent, const QString& suggested,
+FileChoice DialogFilePrompts::SaveFileWith(QWidget* parent, const QString& caption, const QString& suggested,
                                            const QStringList& filters) {
-  return SaveDialog(parent, suggested, filters);
+  return SaveDialog(parent, caption, suggested, filters);
 }
 
 }  // namespace qm314

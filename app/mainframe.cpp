@@ -303,6 +303,11 @@ void CMainFrame::OnTransferRunningChanged(bool running) {
   action(command::kProgramWrite)->setEnabled(!running);
   // A running batch's dialog can always be brought back to the front.
   action(command::kProgramWriteSeveral)->setEnabled(!running || view_->IsBatchRunning());
+  // Nor may another document take the place of the one being read or written.
+  const bool locked = view_->IsDocumentLocked();
+  for (int id : {command::kFileNew, command::kFileOpen, command::kFileImportChannels}) action(id)->setEnabled(!locked);
+  for (int i = 0; i < static_cast<int>(std::size(command::kFileMruFileNames)); ++i)
+    action(command::kFileMruFile1 + i)->setEnabled(!locked);
   if (!running && closeAfterTransfer_) {
     closeAfterTransfer_ = false;
     QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
@@ -379,6 +384,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+  if (view_ && view_->IsDocumentLocked()) return;
   if (!LocalDocumentFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
 }
 

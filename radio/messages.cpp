@@ -178,7 +178,9 @@ std::string ImportChanged(ImportChange change, const std::vector<int>& lines) {
 }
 
 std::string ImportPlace(std::string_view source, int line, int row, std::string_view column) {
-  std::string place = std::string(source) + ", line " + std::to_string(line);
+  // Line 0: the text as a whole.
+  std::string place(source);
+  if (line > 0) place += ", line " + std::to_string(line);
   if (row > 0) place += ", row " + std::to_string(row);
   if (!column.empty()) place += ", column " + std::string(column);
   return place;

@@ -78,7 +78,8 @@ std::string ImportedRows(const std::vector<int>& channelRows, const std::vector<
 // One kind of change an import made, with the lines of the file that had it.
 std::string ImportChanged(ImportChange change, const std::vector<int>& lines);
 
-// Where a refused import went wrong: "plan.csv, line 5, row 3, column Tone".
+// Where a refused import went wrong: "plan.csv, line 5, row 3, column Tone";
+// line 0 names the source alone.
 std::string ImportPlace(std::string_view source, int line, int row, std::string_view column);
 
 }  // namespace qm314::messages

@@ -130,6 +130,7 @@ class ChannelFilesTest : public QObject {
     exportChannels->trigger();
     QVERIFY(ReadFile(t->path("grid.csv")).startsWith("CH,Channel,Tones,BCLO,Scan\n1,,,,\n2,,,,\n3,07,12,Carrier,Add\n"));
     QCOMPARE(t->boxes.shown(), QStringList{"1 channel went into row 3."});
+    QCOMPARE(t->files.captions(), (QStringList{"Import Channels", "Export Channels", "Export Channels"}));
   }
 };
 

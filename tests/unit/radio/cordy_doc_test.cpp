@@ -9,6 +9,7 @@
 
 #include "radio/codec.h"
 #include "radio/default_image.h"
+#include "radio/image_file.h"
 #include "tests/unit/scratch_folder.h"
 
 namespace qm314 {
@@ -156,6 +157,21 @@ TEST_F(CCordyDocTest, SaveRunsTheEncodeHookFirstAndClearsModified) {
   EXPECT_EQ(bytes("a.int")[0], 0x5A);
   EXPECT_EQ(doc.image().at(0), 0x5A);
   EXPECT_FALSE(doc.IsModified());
+}
+
+TEST_F(CCordyDocTest, ATextFileIsReadUpToOneMebibyteAndRefusedPastIt) {
+  for (const auto& [name, size] : {std::pair{"at.csv", 1048576}, std::pair{"over.csv", 1048577}}) {
+    writeBytes(name, {});
+    std::filesystem::resize_file(path(name), size);
+  }
+  std::string content;
+  ASSERT_TRUE(ReadWholeFile(path("at.csv"), content));
+  EXPECT_EQ(content.size(), 1048576u);
+  const FileResult over = ReadWholeFile(path("over.csv"), content);
+  EXPECT_FALSE(over);
+  EXPECT_EQ(over.message, "Cannot open \"" + path("over.csv") +
+                              "\": it is larger than 1024 KiB, far more than channel rows take.");
+  EXPECT_EQ(content.size(), 1048576u);
 }
 
 TEST_F(CCordyDocTest, NewDocumentResetsEveryByte) {
