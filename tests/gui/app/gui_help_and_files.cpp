@@ -154,7 +154,7 @@ class HelpAndFilesTest : public QObject {
     typeName();
     answerYes();
     const QStringList filters{"Channel Rows (*.csv)", "All Files (*)"};
-    QCOMPARE(prompts.SaveFileWith(t->frame(), t->path("Write Data.csv"), filters).path, t->path("groupB.csv"));
+    QCOMPARE(prompts.SaveFileWith(t->frame(), "Export Channels", t->path("Write Data.csv"), filters).path, t->path("groupB.csv"));
     QCOMPARE(questions.size(), 2);
     QVERIFY2(questions[0].startsWith("groupB.int already exists."), qPrintable(questions[0]));
     QVERIFY2(questions[1].startsWith("groupB.csv already exists."), qPrintable(questions[1]));
