@@ -65,7 +65,7 @@ int RunBatchWrite(Invocation& invocation, const std::vector<std::string>& ports,
   job.cancel = &InterruptCancels::flag();
   BatchWriter writer(std::move(job), console);
 
-  int radiosTallied = -1;
+  int writesTallied = -1;
   if (options.waitForRadio) {
     WaitForPorts(invocation, writer);
   } else {
@@ -74,7 +74,7 @@ int RunBatchWrite(Invocation& invocation, const std::vector<std::string>& ports,
       writer.waitRoundEnd();
       if (!options.repeat || InterruptCancels::flag().load()) break;
       console.finish();
-      radiosTallied = writer.tally().radios();
+      writesTallied = writer.tally().writes();
       invocation.out << TallyText(writer.tally()) << '\n' << std::flush;
       if (!NextRoundWanted(invocation, console)) break;
     }
@@ -86,13 +86,13 @@ int RunBatchWrite(Invocation& invocation, const std::vector<std::string>& ports,
   const bool stopped = InterruptCancels::flag().load();
   if (stopped) invocation.err << messages::kProgram << ": " << messages::kBatchStopped << '\n';
   const Tally tally = writer.tally();
-  if (tally.radios() != radiosTallied) invocation.out << TallyText(tally) << '\n';
+  if (tally.writes() != writesTallied) invocation.out << TallyText(tally) << '\n';
   const std::string logError = log.error();
   if (!logError.empty()) invocation.err << messages::kProgram << ": " << logError << '\n';
 
   const int done = options.verify ? tally.verified() : tally.written();
-  const bool everyRadio = tally.radios() > 0 && done == tally.radios() && tally.failed() == 0;
-  return everyRadio && logError.empty() ? kExitSuccess : kExitRadioFailed;
+  const bool everyWrite = tally.writes() > 0 && done == tally.writes() && tally.failed() == 0;
+  return everyWrite && logError.empty() ? kExitSuccess : kExitRadioFailed;
 }
 
 }  // namespace qm314::cli
