@@ -4,7 +4,10 @@
 // and the next radios come by Enter or by themselves.
 #include <gtest/gtest.h>
 
+#include <pty.h>
 #include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -38,6 +41,14 @@ std::string Unfinished(int blocks) {
   return "The write to the radio did not complete: the radio took " + std::to_string(blocks) +
          " of the 123 blocks, so its settings are now a mix of old and new. Writing to the radio again completes "
          "them.";
+}
+
+// R running or S sleeping; T when a signal stopped it.
+char ProcessState(pid_t pid) {
+  std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+  std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+  const std::size_t end = text.rfind(')');
+  return end == std::string::npos || end + 2 >= text.size() ? '?' : text[end + 2];
 }
 
 bool PortIsFree(const std::string& device) {
@@ -236,6 +247,81 @@ TEST_F(BatchWrite, StopDuringTheReadBackOfASilentRadioEndsAtOnceWrittenAndNotVer
   ASSERT_EQ(log.size(), 2u);
   EXPECT_EQ(Fields(log[1]).at(3), "written");
   EXPECT_EQ(Fields(log[1]).at(4), notVerified);
+}
+
+TEST_F(BatchWrite, ABackgroundJobLeavesItsTerminalAloneUntilItIsInTheForeground) {
+  Sim sim;
+  const std::string cli = QM314_CLI_PATH;
+  const std::string device = sim.device(), file = path("new.int"), log = path("radios.csv");
+  int jobPipe[2];
+  ASSERT_EQ(pipe(jobPipe), 0);
+  // A terminal session whose shell started the batch with `&`.
+  int terminal = -1;
+  const pid_t shell = forkpty(&terminal, nullptr, nullptr, nullptr);
+  ASSERT_GE(shell, 0);
+  if (shell == 0) {
+    sigset_t fgSignal;
+    sigemptyset(&fgSignal);
+    sigaddset(&fgSignal, SIGUSR1);
+    sigprocmask(SIG_BLOCK, &fgSignal, nullptr);
+    const pid_t job = fork();
+    if (job == 0) {
+      sigprocmask(SIG_UNBLOCK, &fgSignal, nullptr);
+      setpgid(0, 0);
+      execl(cli.c_str(), "qm314-cli", "write", device.c_str(), file.c_str(), "--repeat", "--log", log.c_str(),
+            static_cast<char*>(nullptr));
+      _exit(127);
+    }
+    setpgid(job, job);
+    (void)!write(jobPipe[1], &job, sizeof job);
+    // SIGUSR1 is `fg`.
+    int sig = 0;
+    sigwait(&fgSignal, &sig);
+    signal(SIGTTOU, SIG_IGN);
+    tcsetpgrp(STDIN_FILENO, job);
+    int status = 0;
+    waitpid(job, &status, 0);
+    _exit(WIFEXITED(status) ? WEXITSTATUS(status) : 99);
+  }
+  pid_t job = -1;
+  ASSERT_EQ(read(jobPipe[0], &job, sizeof job), static_cast<ssize_t>(sizeof job));
+  // What the job prints must be taken away, or its writes would wait.
+  std::string screen;
+  std::thread reader([&] {
+    char buffer[512];
+    for (ssize_t n; (n = read(terminal, buffer, sizeof buffer)) > 0;) screen.append(buffer, static_cast<std::size_t>(n));
+  });
+  const auto end = [&] {
+    kill(job, SIGKILL);
+    kill(shell, SIGKILL);
+    int status = 0;
+    waitpid(shell, &status, 0);
+    return status;
+  };
+
+  for (int i = 0; i < 3000 && CountLinesStartingWith(log, "20") < 1; ++i) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  // The round is over and the next would be asked for on the terminal.
+  std::this_thread::sleep_for(std::chrono::seconds(1));
+  const char state = ProcessState(job);
+  EXPECT_NE(state, 'T') << "the job was stopped for reading its terminal in the background";
+  int status = -1;
+  if (state != 'T') {
+    // fg, then Enter for the next round and Ctrl+D after it.
+    kill(shell, SIGUSR1);
+    EXPECT_EQ(write(terminal, "\n\x04", 2), 2);
+    for (int i = 0; i < 3000 && waitpid(shell, &status, WNOHANG) == 0; ++i) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+  }
+  if (!WIFEXITED(status)) status = end();
+  // The terminal ends with the session.
+  reader.join();
+  close(terminal);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status << screen;
+  EXPECT_EQ(CountLinesStartingWith(log, "20"), 2);
+  EXPECT_NE(screen.find("Put the next radios on and press Enter"), std::string::npos) << screen;
 }
 
 TEST_F(BatchWrite, APortNamedTwiceIsRefusedBeforeAnythingIsSent) {
