@@ -284,12 +284,17 @@ TEST_F(BatchWrite, ABackgroundJobLeavesItsTerminalAloneUntilItIsInTheForeground)
     _exit(WIFEXITED(status) ? WEXITSTATUS(status) : 99);
   }
   pid_t job = -1;
-  ASSERT_EQ(read(jobPipe[0], &job, sizeof job), static_cast<ssize_t>(sizeof job));
+  const ssize_t got = read(jobPipe[0], &job, sizeof job);
+  close(jobPipe[0]);
+  close(jobPipe[1]);
+  ASSERT_EQ(got, static_cast<ssize_t>(sizeof job));
   // What the job prints must be taken away, or its writes would wait.
   std::string screen;
   std::thread reader([&] {
     char buffer[512];
-    for (ssize_t n; (n = read(terminal, buffer, sizeof buffer)) > 0;) screen.append(buffer, static_cast<std::size_t>(n));
+    for (ssize_t n; (n = read(terminal, buffer, sizeof buffer)) > 0;) {
+      screen.append(buffer, static_cast<std::size_t>(n));
+    }
   });
   const auto end = [&] {
     kill(job, SIGKILL);

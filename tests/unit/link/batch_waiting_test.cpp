@@ -2,7 +2,10 @@
 // radio as soon as one answers, takes a radio with other identification bytes
 // for the next one however quickly it came, sees a radio that was off for a
 // second, never writes the radio it wrote last twice, and its line says what
-// the operator must do.
+// the operator must do.  And a port whose thread the system will not start
+// fails on its own line while the program goes on.
+#include <pthread.h>
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -110,6 +113,34 @@ TEST(BatchWaiting, WritesEachRadioOnceByItsIdentificationAndSaysWhenToTakeItOff)
   EXPECT_EQ(texts, expected);
   EXPECT_EQ(line.opens, line.closes);
   EXPECT_EQ(TallyText(writer.tally()), "2 writes on 1 port: 2 written, 0 verified, 0 failed");
+}
+
+TEST(BatchThreads, APortWhoseThreadCannotStartFailsAndTheProgramGoesOn) {
+  sim::SimRadio radio(TestWord(), PatternImage(3));
+  FakeLine line(radio);
+  Recorder seen(line);
+  BatchJob job;
+  job.ports = {"COM1", "COM2"};
+  job.opener = line.opener();
+  job.pacer = std::shared_ptr<Pacer>(std::shared_ptr<Pacer>(), &line);
+  // Threads that want a stack larger than the address space are refused.
+  pthread_attr_t saved, huge;
+  ASSERT_EQ(pthread_getattr_default_np(&saved), 0);
+  pthread_attr_init(&huge);
+  pthread_attr_setstacksize(&huge, std::size_t{1} << 50);
+  ASSERT_EQ(pthread_setattr_default_np(&huge), 0);
+  {
+    BatchWriter writer(job, seen);
+    pthread_setattr_default_np(&saved);
+    EXPECT_TRUE(writer.ended());
+    EXPECT_EQ(TallyText(writer.tally()), "2 writes on 2 ports: 0 written, 0 verified, 2 failed");
+  }
+  pthread_attr_destroy(&huge);
+  pthread_attr_destroy(&saved);
+  // Each port's line says why.
+  EXPECT_EQ(seen.texts(), std::vector<std::string>{
+                              "failed: the port's thread could not be started: Resource temporarily unavailable"});
+  EXPECT_EQ(line.opens, 0);
 }
 
 }  // namespace
