@@ -40,14 +40,18 @@ inline constexpr const char* kProgressColumn = "Progress";
 inline constexpr const char* kNotPresent = "(not present)";
 inline constexpr const char* kVerifyOption = "&Verify each radio after writing";
 inline constexpr const char* kWaitOption = "Start when a radio &answers";
-inline constexpr const char* kWaitOptionHelp =
-    "Each port keeps waking its radio, about once a second, and writes every radio that answers with "
-    "identification bytes other than those of the radio it wrote last. This assumes that every radio sends "
-    "identification bytes of its own, and that a radio answers the wake-up while it sits on the port, so "
-    "that its line can say when it has been taken off. Neither can be checked: a radio that sends the same "
-    "bytes as the one before is taken for that radio and not written, and one that does not answer while "
-    "it sits on the port shows \"waiting for the next radio\" while it is still there. For such radios "
-    "leave this off: put the next radios on and press Next.";
+// What the option takes for granted, in its tooltip.
+inline std::string WaitOptionHelp() {
+  return std::string(
+             "Each port keeps waking its radio, about once a second, and writes every radio that answers with "
+             "identification bytes other than those of the radio it wrote last. This assumes that every radio "
+             "sends identification bytes of its own, and that a radio answers the wake-up while it sits on the "
+             "port, so that its line can say when it has been taken off. Neither can be checked: a radio that "
+             "sends the same bytes as the one before is taken for that radio and not written, and one that does "
+             "not answer while it sits on the port shows \"") +
+         kWaitingForNextRadio +
+         "\" while it is still there. For such radios leave this off: put the next radios on and press Next.";
+}
 inline constexpr const char* kLogOption = "Write a &log file:";
 inline constexpr const char* kBrowseButton = "B&rowse...";
 inline constexpr const char* kLogFilter = "Log files (*.csv);;All files (*)";

@@ -98,8 +98,8 @@ CBatchWriteDlg::CBatchWriteDlg(Services services, QWidget* parent)
   m_chkWaitForRadio = new QCheckBox(Text(batch_msg::kWaitOption), this);
   m_chkWaitForRadio->setObjectName(QStringLiteral("IDC_WAIT_FOR_RADIO"));
   // What this way of working takes for granted, where the user meets it.
-  m_chkWaitForRadio->setToolTip(Text(batch_msg::kWaitOptionHelp));
-  m_chkWaitForRadio->setWhatsThis(Text(batch_msg::kWaitOptionHelp));
+  m_chkWaitForRadio->setToolTip(Text(batch_msg::WaitOptionHelp()));
+  m_chkWaitForRadio->setWhatsThis(Text(batch_msg::WaitOptionHelp()));
   layout->addWidget(m_chkVerify);
   layout->addWidget(m_chkWaitForRadio);
 
