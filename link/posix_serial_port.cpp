@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <ctime>
+#include <utility>
 
 #include "link/port_names.h"
 
@@ -34,23 +35,29 @@ timespec ToTimespec(long long ns) {
   return t;
 }
 
-// Waits for `events` on fd until the deadline (no deadline when < 0).
-// Returns the revents, 0 on time-out, -1 on failure.
-int PollUntil(int fd, short events, long long deadlineNs) {
+// How long a wait goes without asking the cancel test.
+constexpr long long kCancelLookNs = 50 * kNsPerMs;
+// PollUntil's answer when the cancel test said yes.
+constexpr int kPollCancelled = -2;
+
+// Waits for `events` on fd until the deadline (no deadline when < 0), asking
+// `cancel` (if any) before each slice of the wait.  Returns the revents, 0 on
+// time-out, -1 on failure, kPollCancelled when cancelled.
+int PollUntil(int fd, short events, long long deadlineNs, const std::function<bool()>& cancel) {
   for (;;) {
+    if (cancel && cancel()) return kPollCancelled;
     pollfd p{fd, events, 0};
-    int rc;
-    if (deadlineNs < 0) {
-      rc = ppoll(&p, 1, nullptr, nullptr);
-    } else {
-      const long long left = deadlineNs - NowNs();
+    long long left = -1;
+    if (deadlineNs >= 0) {
+      left = deadlineNs - NowNs();
       if (left <= 0) return 0;
-      const timespec wait = ToTimespec(left);
-      rc = ppoll(&p, 1, &wait, nullptr);
     }
+    if (cancel) left = left < 0 ? kCancelLookNs : std::min(left, kCancelLookNs);
+    const timespec wait = ToTimespec(left < 0 ? 0 : left);
+    const int rc = ppoll(&p, 1, left < 0 ? nullptr : &wait, nullptr);
     if (rc < 0 && errno == EINTR) continue;  // a signal is no reason to cut a wait short
     if (rc < 0) return -1;
-    if (rc == 0) continue;                    // re-check the clock
+    if (rc == 0) continue;                    // re-check the clock and the cancel test
     return p.revents;
   }
 }
@@ -101,6 +108,8 @@ void PosixSerialPort::setupComm(std::size_t, std::size_t) {
 
 void PosixSerialPort::setTimeouts(const CommTimeouts& timeouts) { timeouts_ = timeouts; }
 
+void PosixSerialPort::setCancelTest(std::function<bool()> test) { cancelTest_ = std::move(test); }
+
 void PosixSerialPort::setLineSettings() {
   termios tio{};
   if (tcgetattr(fd_, &tio) != 0) return;  // a refusing port shows itself by time-outs
@@ -128,8 +137,10 @@ bool PosixSerialPort::waitUntilSent(long long deadlineNs) {
     if (queued <= 0) return true;
     const long long now = NowNs();
     if (deadlineNs >= 0 && now >= deadlineNs) return false;
-    // Sleep about as long as the queued bytes need on the wire, never past the deadline.
-    long long nap = std::max<long long>(queued * kByteTimeNs, kNsPerMs / 2);
+    if (cancelTest_ && cancelTest_()) return false;
+    // Sleep about as long as the queued bytes need on the wire, never past the
+    // deadline nor longer than the cancel test may go unasked.
+    long long nap = std::min(std::max<long long>(queued * kByteTimeNs, kNsPerMs / 2), kCancelLookNs);
     if (deadlineNs >= 0) nap = std::min(nap, deadlineNs - now);
     const timespec wait = ToTimespec(nap);
     nanosleep(&wait, nullptr);
@@ -144,7 +155,7 @@ bool PosixSerialPort::write(const std::uint8_t* bytes, std::size_t n) {
   const long long deadline = budgetMs > 0 ? NowNs() + budgetMs * kNsPerMs : -1;
   std::size_t sent = 0;
   while (sent < n) {
-    const int revents = PollUntil(fd_, POLLOUT, deadline);
+    const int revents = PollUntil(fd_, POLLOUT, deadline, cancelTest_);
     if (revents <= 0) return false;
     if ((revents & (POLLERR | POLLHUP | POLLNVAL)) != 0) return false;
     const ssize_t w = ::write(fd_, bytes + sent, n - sent);
@@ -175,9 +186,10 @@ bool PosixSerialPort::read(std::uint8_t* buf, std::size_t n, std::size_t& got) {
       const long long intervalDeadline = lastByte + intervalNs;
       deadline = deadline < 0 ? intervalDeadline : std::min(deadline, intervalDeadline);
     }
-    const int revents = PollUntil(fd_, POLLIN, deadline);
+    const int revents = PollUntil(fd_, POLLIN, deadline, cancelTest_);
+    // A cancel ends the wait as its time-out would: success with a short count.
+    if (revents == 0 || revents == kPollCancelled) return true;
     if (revents < 0) return false;
-    if (revents == 0) return true;  // time-out: success with a short count
     if ((revents & POLLIN) != 0) {
       const ssize_t r = ::read(fd_, buf + got, n - got);
       if (r > 0) {

@@ -25,6 +25,7 @@ class PosixSerialPort final : public SerialPort {
   bool read(std::uint8_t* buf, std::size_t n, std::size_t& got) override;
   void close() override;
   bool isOpen() const override { return fd_ >= 0; }
+  void setCancelTest(std::function<bool()> test) override;
 
  private:
   explicit PosixSerialPort(int fd) : fd_(fd) {}
@@ -32,6 +33,7 @@ class PosixSerialPort final : public SerialPort {
 
   int fd_;
   CommTimeouts timeouts_{};
+  std::function<bool()> cancelTest_;
 };
 
 // Opens a port by its program name ("COM1".."COM4") or device path.
