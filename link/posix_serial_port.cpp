@@ -36,23 +36,37 @@ timespec ToTimespec(long long ns) {
 }
 
 // How long a wait goes without asking the cancel test.
-constexpr long long kCancelLookNs = 50 * kNsPerMs;
-// PollUntil's answer when the cancel test said yes.
-constexpr int kPollCancelled = -2;
+constexpr long long kCancelLookNs = 25 * kNsPerMs;
+// How long a wait goes on once the cancel test has said yes.  A radio that
+// answers finishes the block in hand within a few milliseconds, so the
+// conversation still stops between blocks and the radio is not left in the
+// middle of one; a silent radio is given up within the 0.2 s a Stop may take.
+constexpr long long kCancelGraceNs = 75 * kNsPerMs;
 
-// Waits for `events` on fd until the deadline (no deadline when < 0), asking
-// `cancel` (if any) before each slice of the wait.  Returns the revents, 0 on
-// time-out, -1 on failure, kPollCancelled when cancelled.
-int PollUntil(int fd, short events, long long deadlineNs, const std::function<bool()>& cancel) {
+long long Earlier(long long a, long long b) {
+  if (a < 0) return b;
+  if (b < 0) return a;
+  return std::min(a, b);
+}
+
+}  // namespace
+
+long long PosixSerialPort::cancelDeadline() {
+  if (cancelDeadline_ < 0 && cancelTest_ && cancelTest_()) cancelDeadline_ = NowNs() + kCancelGraceNs;
+  return cancelDeadline_;
+}
+
+int PosixSerialPort::pollUntil(short events, long long deadlineNs) {
   for (;;) {
-    if (cancel && cancel()) return kPollCancelled;
-    pollfd p{fd, events, 0};
+    const long long deadline = Earlier(deadlineNs, cancelDeadline());
     long long left = -1;
-    if (deadlineNs >= 0) {
-      left = deadlineNs - NowNs();
+    if (deadline >= 0) {
+      left = deadline - NowNs();
       if (left <= 0) return 0;
     }
-    if (cancel) left = left < 0 ? kCancelLookNs : std::min(left, kCancelLookNs);
+    // Until a Cancel, the cancel test is asked every slice of the wait.
+    if (cancelTest_ && cancelDeadline_ < 0) left = left < 0 ? kCancelLookNs : std::min(left, kCancelLookNs);
+    pollfd p{fd_, events, 0};
     const timespec wait = ToTimespec(left < 0 ? 0 : left);
     const int rc = ppoll(&p, 1, left < 0 ? nullptr : &wait, nullptr);
     if (rc < 0 && errno == EINTR) continue;  // a signal is no reason to cut a wait short
@@ -61,8 +75,6 @@ int PollUntil(int fd, short events, long long deadlineNs, const std::function<bo
     return p.revents;
   }
 }
-
-}  // namespace
 
 OpenedPort PosixSerialPort::open(const std::string& devicePath) {
   OpenedPort result;
@@ -108,7 +120,10 @@ void PosixSerialPort::setupComm(std::size_t, std::size_t) {
 
 void PosixSerialPort::setTimeouts(const CommTimeouts& timeouts) { timeouts_ = timeouts; }
 
-void PosixSerialPort::setCancelTest(std::function<bool()> test) { cancelTest_ = std::move(test); }
+void PosixSerialPort::setCancelTest(std::function<bool()> test) {
+  cancelTest_ = std::move(test);
+  cancelDeadline_ = -1;
+}
 
 void PosixSerialPort::setLineSettings() {
   termios tio{};
@@ -135,13 +150,13 @@ bool PosixSerialPort::waitUntilSent(long long deadlineNs) {
     int queued = 0;
     if (ioctl(fd_, TIOCOUTQ, &queued) != 0) return false;
     if (queued <= 0) return true;
+    const long long deadline = Earlier(deadlineNs, cancelDeadline());
     const long long now = NowNs();
-    if (deadlineNs >= 0 && now >= deadlineNs) return false;
-    if (cancelTest_ && cancelTest_()) return false;
+    if (deadline >= 0 && now >= deadline) return false;
     // Sleep about as long as the queued bytes need on the wire, never past the
     // deadline nor longer than the cancel test may go unasked.
     long long nap = std::min(std::max<long long>(queued * kByteTimeNs, kNsPerMs / 2), kCancelLookNs);
-    if (deadlineNs >= 0) nap = std::min(nap, deadlineNs - now);
+    if (deadline >= 0) nap = std::min(nap, deadline - now);
     const timespec wait = ToTimespec(nap);
     nanosleep(&wait, nullptr);
   }
@@ -155,7 +170,7 @@ bool PosixSerialPort::write(const std::uint8_t* bytes, std::size_t n) {
   const long long deadline = budgetMs > 0 ? NowNs() + budgetMs * kNsPerMs : -1;
   std::size_t sent = 0;
   while (sent < n) {
-    const int revents = PollUntil(fd_, POLLOUT, deadline, cancelTest_);
+    const int revents = pollUntil(POLLOUT, deadline);
     if (revents <= 0) return false;
     if ((revents & (POLLERR | POLLHUP | POLLNVAL)) != 0) return false;
     const ssize_t w = ::write(fd_, bytes + sent, n - sent);
@@ -186,9 +201,9 @@ bool PosixSerialPort::read(std::uint8_t* buf, std::size_t n, std::size_t& got) {
       const long long intervalDeadline = lastByte + intervalNs;
       deadline = deadline < 0 ? intervalDeadline : std::min(deadline, intervalDeadline);
     }
-    const int revents = PollUntil(fd_, POLLIN, deadline, cancelTest_);
+    const int revents = pollUntil(POLLIN, deadline);
     // A cancel ends the wait as its time-out would: success with a short count.
-    if (revents == 0 || revents == kPollCancelled) return true;
+    if (revents == 0) return true;
     if (revents < 0) return false;
     if ((revents & POLLIN) != 0) {
       const ssize_t r = ::read(fd_, buf + got, n - got);

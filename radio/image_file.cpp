@@ -202,9 +202,8 @@ FileResult WriteFileAtomically(const std::string& path, const std::uint8_t* data
   // the owner before the permissions, for the same reason.  An owner the
   // user may not give the file to leaves it the user's, as a new file is.
   if (error == 0 && replacing) {
-    if (::fchown(fd.get(), info.st_uid, info.st_gid) != 0 &&
-        ::fchown(fd.get(), static_cast<uid_t>(-1), info.st_gid) != 0) {
-    }
+    if (::fchown(fd.get(), info.st_uid, info.st_gid) != 0)
+      (void)::fchown(fd.get(), static_cast<uid_t>(-1), info.st_gid);
     if (::fchmod(fd.get(), info.st_mode & 07777) != 0) error = errno;
   }
   if (error == 0 && ::fsync(fd.get()) != 0) error = errno;
