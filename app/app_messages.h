@@ -18,18 +18,28 @@ inline constexpr const char* kNewDocumentName = "Write Data";
 inline constexpr const char* kGridCsvFilter = "Channel Rows (*.csv)";
 inline constexpr const char* kRadioCsvFilter = "Common Radio CSV (*.csv)";
 inline constexpr const char* kAllFilesFilter = "All Files (*)";
+// Captions of their file dialogs, the commands' own names.
+inline constexpr const char* kImportChannelsCaption = "Import Channels";
+inline constexpr const char* kExportChannelsCaption = "Export Channels";
 inline constexpr const char* kCsvExtension = ".csv";
+inline constexpr const char* kPdfExtension = ".pdf";
 inline constexpr const char* kReady = "Ready";
 // %1: the document's file name, or "Write Data".
 inline constexpr const char* kSaveChanges = "Save changes to %1?";
 // %1: that the file does not look like channel data.
 inline constexpr const char* kOpenAnyway = "%1 Open it anyway?";
+// %1: the name of a file whose first line is the header of channel rows in CSV.
+inline constexpr const char* kImportInstead = "\"%1\" is a channel plan in CSV. Import its channels?";
 // Closing the window while a write to the radio runs.
 inline constexpr const char* kStopWriteAndExit = "A write to the radio is running. Stop it and exit?";
 inline constexpr const char* kStopBatchAndExit =
     "Radios are being written on several ports. Stop every port and exit?";
 // %1: the argument that is not understood.
 inline constexpr const char* kBadArgument = "Unknown command-line argument: %1";
+inline constexpr const char* kSeeHelp = "qm314 --help lists what the command line takes.";
+inline constexpr const char* kNoDisplay =
+    "there is no display to open the window on (DISPLAY and WAYLAND_DISPLAY are not set). "
+    "qm314 --print and qm314-cli work without one.";
 
 // The manual's window, and where the manual is among the program's resources.
 inline constexpr const char* kHelpCaption = "QM-314 Programming Software Help";

@@ -38,21 +38,30 @@ void ChannelFiles::OnImportChannels() {
   // The rows the file does not give stay as the user sees them, open editor included.
   view_.CommitCellEdit();
   const QStringList filters = ExportFilters() << QString::fromUtf8(msg::kAllFilesFilter);
-  const QString path = files_.OpenFileWith(parent_, folders_.StartFolder(), filters).path;
-  if (path.isEmpty()) return;
+  const QString path =
+      files_.OpenFileWith(parent_, QString::fromUtf8(msg::kImportChannelsCaption), folders_.StartFolder(), filters)
+          .path;
+  if (!path.isEmpty()) ImportFile(path);
+}
+
+bool ChannelFiles::ImportFile(const QString& path) {
+  view_.CommitCellEdit();
   folders_.Remember(path);
   std::string content;
   if (const FileResult read = ReadWholeFile(path.toStdString(), content); !read) {
     ShowError(QString::fromStdString(read.message));
-    return;
+    return false;
   }
   const ChannelImport imported = ImportChannelCsv(content, view_.grid()->table());
   if (!imported) {
     const std::string refusal = RefusalText(QFileInfo(path).fileName().toStdString(), *imported.refusal);
     ShowError(QString::fromUtf8(msg::kImportRefused).arg(QString::fromStdString(refusal)));
-    return;
+    return false;
   }
   view_.ApplyChannelTable(imported.table);
+  // A file of another program may mean more than the radio keeps: say what it became.
+  boxes_.Show(parent_, QString::fromStdString(ImportSummary(imported.report)), BoxButtons::Ok, BoxIcon::Information);
+  return true;
 }
 
 void ChannelFiles::OnExportChannels() {
@@ -61,11 +70,11 @@ void ChannelFiles::OnExportChannels() {
   const QString base = document.empty() ? QString::fromUtf8(msg::kNewDocumentName)
                                         : QFileInfo(QString::fromStdString(document)).completeBaseName();
   const FileChoice choice =
-      files_.SaveFileWith(parent_, folders_.PathFor(base + QLatin1String(msg::kCsvExtension)), ExportFilters());
+      files_.SaveFileWith(parent_, QString::fromUtf8(msg::kExportChannelsCaption),
+                          folders_.PathFor(base + QLatin1String(msg::kCsvExtension)), ExportFilters());
   if (choice.path.isEmpty()) return;
   folders_.Remember(choice.path);
-  QString path = choice.path;
-  if (QFileInfo(path).suffix().isEmpty()) path += QLatin1String(msg::kCsvExtension);
+  const QString& path = choice.path;
   const std::string csv = ExportChannelCsv(view_.grid()->table(), FormOfFilter(choice.filter));
   const FileResult result =
       WriteFileAtomically(path.toStdString(), reinterpret_cast<const std::uint8_t*>(csv.data()), csv.size());

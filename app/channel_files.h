@@ -19,6 +19,10 @@ class ChannelFiles : public QObject {
   ChannelFiles(CCordyView& view, FilePrompts& files, FileFolders& folders, MessageBoxHost& boxes,
                QWidget* parent);
 
+  // The rows of the CSV file at path into the document in one step, as Import
+  // Channels takes them, and a box saying what came in; false when nothing did.
+  bool ImportFile(const QString& path);
+
  public slots:
   // Applies the rows a file gives in one step; a refused file changes nothing.
   void OnImportChannels();

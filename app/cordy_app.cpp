@@ -25,6 +25,7 @@
 #include "editor/print_dialogs.h"
 #include "editor/report_printing.h"
 #include "editor/view_report.h"
+#include "radio/channel_exchange.h"
 #include "radio/codec.h"
 #include "radio/image_file.h"
 #include "radio/messages.h"
@@ -90,30 +91,33 @@ bool CCordyApp::InitInstance(const QStringList& arguments) {
   planPrinting_ = new PlanPrinting(
       [this] { return PlanOfView(*view_, DocumentTitle().toStdString(), PrintTimeText(PrintTime())); },
       *printing_, *prints_, *boxes_, frame_.get());
+  if (ownPrints_) ownPrints_->SetFileSuggestion([this] { return PrintFileSuggestion(); });
   channelFiles_ = new ChannelFiles(*view_, *files_, *folders_, *boxes_, frame_.get());
   frame_->SetRecentFiles(recent_->files());
   ConnectCommands();
 
-  QString file;
-  for (const QString& argument : arguments) {
-    if (argument.startsWith(QLatin1Char('-')) || !file.isEmpty()) {
-      boxes_->Show(nullptr, QString::fromUtf8(msg::kBadArgument).arg(argument), BoxButtons::Ok,
-                   BoxIcon::Error);
-      return false;
-    }
-    file = argument;
+  if (const QString bad = BadArgument(arguments); !bad.isEmpty()) {
+    boxes_->Show(nullptr, QString::fromUtf8(msg::kBadArgument).arg(bad), BoxButtons::Ok, BoxIcon::Error);
+    return false;
   }
-  // A file that does not open has been reported: the program starts as it
-  // does without one.
-  if (file.isEmpty() || !OpenDocumentFile(file)) {
-    m_doc.OnNewDocument();
-    view_->OnInitialUpdate();
-  }
+  const QString file = arguments.value(0);
+  // A file that does not open has been reported, and the program goes on as
+  // it does without one; a channel plan goes into this new document.
+  m_doc.OnNewDocument();
+  view_->OnInitialUpdate();
+  if (!file.isEmpty()) OpenDocumentFile(file);
 
   // The window comes back where it was closed; the first start centres it.
   frame_->RestorePlacement(settings_->value(QLatin1String(kWindowPlacementKey)).toByteArray());
   frame_->show();
   return true;
+}
+
+QString CCordyApp::BadArgument(const QStringList& arguments) {
+  for (qsizetype i = 0; i < arguments.size(); ++i) {
+    if (arguments[i].startsWith(QLatin1Char('-')) || i > 0) return arguments[i];
+  }
+  return {};
 }
 
 void CCordyApp::ConnectCommands() {
@@ -155,15 +159,20 @@ void CCordyApp::ConnectCommands() {
     settings_->sync();
     return true;
   });
-  frame->setDropHandler([this](const QString& path) {
-    if (SaveModified()) OpenDocumentFile(path);
-  });
+  frame->setDropHandler([this](const QString& path) { OpenDocumentFile(path, true); });
 }
 
 QString CCordyApp::DocumentTitle() const {
   const std::string& path = m_doc.GetPathName();
   if (path.empty()) return QString::fromUtf8(msg::kNewDocumentName);
   return QFileInfo(QString::fromStdString(path)).fileName();
+}
+
+QString CCordyApp::PrintFileSuggestion() const {
+  const std::string& path = m_doc.GetPathName();
+  const QString base = path.empty() ? QString::fromUtf8(msg::kNewDocumentName)
+                                    : QFileInfo(QString::fromStdString(path)).completeBaseName();
+  return folders_->PathFor(base + QLatin1String(msg::kPdfExtension));
 }
 
 bool CCordyApp::SaveModified() {
@@ -206,27 +215,44 @@ void CCordyApp::OnOpenRecentFile(const QString& path) {
   if (SaveModified()) OpenDocumentFile(path);
 }
 
-bool CCordyApp::OpenDocumentFile(const QString& path) {
+bool CCordyApp::OpenDocumentFile(const QString& path, bool askToSave) {
   // Until the file is taken, the document and the form stay as they were.
-  RadioImage image;
-  const FileResult result = ReadImageFile(path.toStdString(), image);
-  if (!result) {
-    boxes_->Show(frame_.get(), QString::fromStdString(result.message), BoxButtons::Ok,
-                 BoxIcon::Error);
+  const auto refused = [this](const FileResult& result) {
+    boxes_->Show(frame_.get(), QString::fromStdString(result.message), BoxButtons::Ok, BoxIcon::Error);
     return false;
+  };
+  const QString name = QFileInfo(path).fileName();
+  // Opened as an image, a channel plan would become 1024 bytes of text on
+  // the next save: its channels go into the open document instead.
+  std::string start;
+  if (const FileResult read = ReadFileStart(path.toStdString(), layout::kImageSize, start); !read) return refused(read);
+  if (IsChannelCsv(start)) {
+    if (boxes_->Show(frame_.get(), QString::fromUtf8(msg::kImportInstead).arg(name), BoxButtons::YesNo,
+                     BoxIcon::Question) != BoxAnswer::Yes) {
+      return false;
+    }
+    return channelFiles_->ImportFile(path);
   }
+  if (askToSave && !SaveModified()) return false;
+  RadioImage image;
+  if (const FileResult read = ReadImageFile(path.toStdString(), image); !read) return refused(read);
   // The file format has no signature: bytes of any other kind would open as
-  // channels nobody set and be lost on the next save.
-  if (!LooksLikeChannelData(image)) {
-    const QString notChannelData =
-        QString::fromStdString(messages::NotChannelData(QFileInfo(path).fileName().toStdString()));
+  // channels nobody set.  Opened all the same, they keep no path, so Save
+  // asks where and never writes over the file they came from.
+  const bool channelData = LooksLikeChannelData(image);
+  if (!channelData) {
+    const QString notChannelData = QString::fromStdString(messages::NotChannelData(name.toStdString()));
     if (boxes_->Show(frame_.get(), QString::fromUtf8(msg::kOpenAnyway).arg(notChannelData),
                      BoxButtons::YesNo, BoxIcon::Warning) != BoxAnswer::Yes) {
       return false;
     }
   }
-  m_doc.OnOpenImage(path.toStdString(), image);
-  RememberFile(path);
+  m_doc.OnOpenImage(channelData ? path.toStdString() : std::string(), image);
+  if (channelData) {
+    RememberFile(path);
+  } else {
+    folders_->Remember(path);
+  }
   view_->OnInitialUpdate();
   return true;
 }

@@ -22,6 +22,7 @@ class FileFolders;
 class FilePrompts;
 class HelpWindow;
 class MessageBoxHost;
+class ModalPrintDialogs;
 class PrintDialogs;
 class PlanPrinting;
 class ReportPrinting;
@@ -47,6 +48,9 @@ class CCordyApp : public QObject {
   // line is not understood; the user has been told).  A file given there that
   // does not open leaves a new document.
   bool InitInstance(const QStringList& arguments);
+  // The first argument start-up does not understand (an option, or a second
+  // file), or an empty text.
+  static QString BadArgument(const QStringList& arguments);
 
   CMainFrame* mainFrame() const { return frame_.get(); }
   CCordyView* view() const { return view_; }
@@ -61,8 +65,11 @@ class CCordyApp : public QObject {
 
   void OnFileNew();
   void OnFileOpen();
-  // Opens path, asking first when it does not look like channel data.
-  bool OpenDocumentFile(const QString& path);
+  // Opens path, asking first when it does not look like channel data; a
+  // channel plan in CSV is offered as an import into the open document
+  // instead.  With askToSave, a modified document is offered for saving
+  // before it is replaced.
+  bool OpenDocumentFile(const QString& path, bool askToSave = false);
   bool OnFileSave();
   bool OnFileSaveAs();
   void OnAppAbout();
@@ -83,11 +90,14 @@ class CCordyApp : public QObject {
   // folder the one the dialogs start in next.
   void RememberFile(const QString& path);
   QString DocumentTitle() const;
+  // Where printing to a file offers to write: the document's name, in the
+  // folder the file dialogs start in (the document's own, if it has one).
+  QString PrintFileSuggestion() const;
   void ConnectCommands();
 
   std::unique_ptr<MessageBoxHost> ownBoxes_;
   std::unique_ptr<FilePrompts> ownFiles_;
-  std::unique_ptr<PrintDialogs> ownPrints_;
+  std::unique_ptr<ModalPrintDialogs> ownPrints_;
   std::unique_ptr<QSettings> ownSettings_;
   MessageBoxHost* boxes_;
   FilePrompts* files_;

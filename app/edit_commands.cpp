@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMenu>
+#include <QMimeData>
 #include <QUndoStack>
 
 #include "app/command_ids.h"
@@ -45,6 +46,11 @@ EditCommands::EditCommands(CMainFrame& frame, CCordyView& view)
   connect(steps, &QUndoStack::cleanChanged, this, &EditCommands::UpdateUndoRedo);
   connect(view.grid(), &CMSFlexGrid::RowSelectionChanged, this, &EditCommands::UpdateRowCommands);
   connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &EditCommands::UpdatePaste);
+  connect(&view, &CCordyView::TransferRunningChanged, this, [this] {
+    UpdateUndoRedo();
+    UpdateRowCommands();
+    UpdatePaste();
+  });
   // Opening the menu writes the open editor's choice first, so Undo names
   // the step it would take.
   if (auto* menu = frame.findChild<QMenu*>(QStringLiteral("menuEdit"))) {
@@ -59,19 +65,25 @@ void EditCommands::UpdateUndoRedo() {
   const QUndoStack* steps = view_.undoStack();
   QAction* undo = frame_.action(command::kEditUndo);
   QAction* redo = frame_.action(command::kEditRedo);
-  undo->setEnabled(steps->canUndo());
+  const bool locked = view_.IsDocumentLocked();
+  undo->setEnabled(steps->canUndo() && !locked);
   undo->setText(ItemText(undo, steps->undoText()));
-  redo->setEnabled(steps->canRedo());
+  redo->setEnabled(steps->canRedo() && !locked);
   redo->setText(ItemText(redo, steps->redoText()));
 }
 
 void EditCommands::UpdateRowCommands() {
   const bool rows = !view_.grid()->SelectedRows().isEmpty();
-  for (int id : {command::kEditCut, command::kEditCopy, command::kEditClear}) frame_.action(id)->setEnabled(rows);
+  frame_.action(command::kEditCopy)->setEnabled(rows);
+  for (int id : {command::kEditCut, command::kEditClear})
+    frame_.action(id)->setEnabled(rows && !view_.IsDocumentLocked());
 }
 
 void EditCommands::UpdatePaste() {
-  frame_.action(command::kEditPaste)->setEnabled(!QGuiApplication::clipboard()->text().isEmpty());
+  // Asks for the kind of data only: reading a large clipboard on each change
+  // would stall the window for nothing.
+  const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+  frame_.action(command::kEditPaste)->setEnabled(data != nullptr && data->hasText() && !view_.IsDocumentLocked());
 }
 
 }  // namespace qm314

@@ -16,24 +16,30 @@ struct FileChoice {
 };
 
 // An open dialog starts in `folder`; a save dialog offers `suggested`, a
-// whole path.
+// whole path, and gives back a name with the extension of the filter chosen
+// (added before it asks whether to replace a file).
 class FilePrompts {
  public:
   virtual ~FilePrompts() = default;
   // The chosen file, or an empty text when the user cancelled.
   virtual QString OpenFileName(QWidget* parent, const QString& folder) = 0;
   virtual QString SaveFileName(QWidget* parent, const QString& suggested) = 0;
-  // The same for other files than channel data; filters read "Name (*.ext)".
-  virtual FileChoice OpenFileWith(QWidget* parent, const QString& folder, const QStringList& filters) = 0;
-  virtual FileChoice SaveFileWith(QWidget* parent, const QString& suggested, const QStringList& filters) = 0;
+  // The same for other files than channel data, under the command's own
+  // caption; filters read "Name (*.ext)".
+  virtual FileChoice OpenFileWith(QWidget* parent, const QString& caption, const QString& folder,
+                                  const QStringList& filters) = 0;
+  virtual FileChoice SaveFileWith(QWidget* parent, const QString& caption, const QString& suggested,
+                                  const QStringList& filters) = 0;
 };
 
 class DialogFilePrompts : public FilePrompts {
  public:
   QString OpenFileName(QWidget* parent, const QString& folder) override;
   QString SaveFileName(QWidget* parent, const QString& suggested) override;
-  FileChoice OpenFileWith(QWidget* parent, const QString& folder, const QStringList& filters) override;
-  FileChoice SaveFileWith(QWidget* parent, const QString& suggested, const QStringList& filters) override;
+  FileChoice OpenFileWith(QWidget* parent, const QString& caption, const QString& folder,
+                          const QStringList& filters) override;
+  FileChoice SaveFileWith(QWidget* parent, const QString& caption, const QString& suggested,
+                          const QStringList& filters) override;
 };
 
 // Gives the queued names in order, then cancels; keeps the folder or path
@@ -43,13 +49,17 @@ class ScriptedFilePrompts : public FilePrompts {
   void Answer(const QString& path, int filter = 0) { answers_.append(FileChoice{path, filter}); }
   QString OpenFileName(QWidget*, const QString& folder) override { return next(folder).path; }
   QString SaveFileName(QWidget*, const QString& suggested) override { return next(suggested).path; }
-  FileChoice OpenFileWith(QWidget*, const QString& folder, const QStringList&) override {
+  FileChoice OpenFileWith(QWidget*, const QString& caption, const QString& folder, const QStringList&) override {
+    captions_.append(caption);
     return next(folder);
   }
-  FileChoice SaveFileWith(QWidget*, const QString& suggested, const QStringList&) override {
+  FileChoice SaveFileWith(QWidget*, const QString& caption, const QString& suggested, const QStringList&) override {
+    captions_.append(caption);
     return next(suggested);
   }
   const QStringList& offered() const { return offered_; }
+  // The captions of the dialogs that have one of their own, in order.
+  const QStringList& captions() const { return captions_; }
 
  private:
   FileChoice next(const QString& offered) {
@@ -58,6 +68,7 @@ class ScriptedFilePrompts : public FilePrompts {
   }
   QList<FileChoice> answers_;
   QStringList offered_;
+  QStringList captions_;
 };
 
 }  // namespace qm314

@@ -30,12 +30,15 @@ constexpr int kToolButtonSize = 18;
 // A recent file's path is shortened in its middle to fit this many pixels.
 constexpr int kRecentFileTextWidth = 320;
 
-QString LocalIntFile(const QMimeData* data) {
+// A channel data file, or a channel plan in CSV, among the dropped URLs.
+QString LocalDocumentFile(const QMimeData* data) {
   if (!data || !data->hasUrls()) return {};
   for (const QUrl& url : data->urls()) {
-    if (url.isLocalFile() &&
-        url.toLocalFile().endsWith(QLatin1String(msg::kFileExtension), Qt::CaseInsensitive)) {
-      return url.toLocalFile();
+    if (!url.isLocalFile()) continue;
+    const QString path = url.toLocalFile();
+    if (path.endsWith(QLatin1String(msg::kFileExtension), Qt::CaseInsensitive) ||
+        path.endsWith(QLatin1String(msg::kCsvExtension), Qt::CaseInsensitive)) {
+      return path;
     }
   }
   return {};
@@ -304,6 +307,11 @@ void CMainFrame::OnTransferRunningChanged(bool running) {
   action(command::kProgramWrite)->setEnabled(!running);
   // A running batch's dialog can always be brought back to the front.
   action(command::kProgramWriteSeveral)->setEnabled(!running || view_->IsBatchRunning());
+  // Nor may another document take the place of the one being read or written.
+  const bool locked = view_->IsDocumentLocked();
+  for (int id : {command::kFileNew, command::kFileOpen, command::kFileImportChannels}) action(id)->setEnabled(!locked);
+  for (int i = 0; i < static_cast<int>(std::size(command::kFileMruFileNames)); ++i)
+    action(command::kFileMruFile1 + i)->setEnabled(!locked);
   if (!running && closeAfterTransfer_) {
     closeAfterTransfer_ = false;
     QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
@@ -380,11 +388,12 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
-  if (!LocalIntFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+  if (view_ && view_->IsDocumentLocked()) return;
+  if (!LocalDocumentFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
 }
 
 void CMainFrame::dropEvent(QDropEvent* event) {
-  const QString path = LocalIntFile(event->mimeData());
+  const QString path = LocalDocumentFile(event->mimeData());
   if (path.isEmpty() || !dropHandler_) return;
   event->acceptProposedAction();
   activateWindow();

@@ -55,13 +55,12 @@ bool IsPrintCommand(const QStringList& arguments) {
          arguments.contains(kPdfOption);
 }
 
-void PrepareHeadlessPrinting(int argc, char** argv) {
-  QStringList arguments;
-  for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
-  if (!IsPrintCommand(arguments)) return;
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
-      qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+bool PrepareHeadlessStart() {
+  if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("DISPLAY") ||
+      !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+    return false;
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  return true;
 }
 
 int RunPrintCommand(const QStringList& arguments, QTextStream& err) {

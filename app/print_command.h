@@ -16,9 +16,10 @@ inline constexpr int kPrintExitUsage = 2;   // bad arguments, a missing or short
 // Whether the command line asks for printing rather than the window.
 bool IsPrintCommand(const QStringList& arguments);
 
-// Before the application object exists: printing needs no display, so
-// without one the program runs on the offscreen platform.
-void PrepareHeadlessPrinting(int argc, char** argv);
+// Before the application object exists: without a display the program runs
+// on the offscreen platform, where printing needs none and a command line
+// that is not understood can still be told so.  True when it does.
+bool PrepareHeadlessStart();
 
 // Prints and returns the exit status; every failure is told on err.
 int RunPrintCommand(const QStringList& arguments, QTextStream& err);

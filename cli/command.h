@@ -41,6 +41,9 @@ class InputError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// set, import and write use a file that does not look like channel data only with this flag.
+inline constexpr const char* kForceFlag = "--force";
+
 // The forms `export --format` writes.
 inline constexpr std::string_view kGridCsvFormat = "grid-csv";
 inline constexpr std::string_view kRadioCsvFormat = "radio-csv";

@@ -95,8 +95,8 @@ CDebugModeDlg::CDebugModeDlg(MessageBoxHost& boxes, QWidget* parent)
     connect(m_cbTone[side], qOverload<int>(&QComboBox::activated), this,
             [this, side](int index) { OnCloseupTone(side, index); });
   }
-  for (QRadioButton* radio : m_rbDebugFreq) {
-    connect(radio, &QRadioButton::clicked, this, [this, radio] { OnDebugFreqRadio(radio); });
+  for (int code : {kHigh, kMiddle, kLow}) {
+    connect(m_rbDebugFreq[F(code)], &QRadioButton::clicked, this, [this, code] { OnDebugFreqRadio(code); });
   }
   connect(m_slValue, &QSlider::valueChanged, this, [this](int position) { OnHScroll(position); });
 
@@ -128,6 +128,8 @@ void CDebugModeDlg::SetBandText(const QString& fieldText) {
   m_band = debugBandFor(fieldText.toStdString());
   m_dBaseFreq = m_band.base;
   for (int code : {kHigh, kMiddle, kLow}) m_freq[F(code)] = {TestFrequency(code), TestFrequency(code)};
+  // The entries follow the band.
+  LoadFrequency(m_nCurFreq);
 }
 
 std::uint32_t CDebugModeDlg::TestFrequency(int freqCode) const {
@@ -163,19 +165,14 @@ void CDebugModeDlg::OnInitDialog() {
   m_tree->setCurrentItem(nullptr);
 
   m_gbCaption->setTitle(QString::fromUtf8(kChooseFirst));
-  m_rbMethod[kRx][0]->setChecked(true);
-  m_rbMethod[kTx][0]->setChecked(true);
-  m_rbDebugFreq[0]->setChecked(true);
-  m_rbStep[kRx][0]->setChecked(true);
-  m_rbStep[kTx][0]->setChecked(true);
-  for (int side : {kRx, kTx}) FillToneList(side, 0);
-
   m_nToneChoice = {};
   m_nStep = {};
   m_nToneMethod = {};
   m_nItemValue = {};
-  m_nCurFreq = kHigh;
   m_nCurItem = static_cast<int>(DebugItem::TxFrequency);
+  // High is ticked from the start, so a Start before any choice sends High,
+  // not the empty entries.
+  LoadFrequency(kHigh);
   const QSignalBlocker block(m_slValue);
   m_slValue->setRange(0, kDebugValueMax);
   m_slValue->setValue(0);
@@ -222,8 +219,12 @@ void CDebugModeDlg::OnSelchangedTree(QTreeWidgetItem* item) {
 }
 
 void CDebugModeDlg::ShowFrequency(int freqCode) {
+  m_gbCaption->setTitle(QString::fromUtf8(kFreqs[F(freqCode)].caption));
+  LoadFrequency(freqCode);
+}
+
+void CDebugModeDlg::LoadFrequency(int freqCode) {
   const int f = F(freqCode);
-  m_gbCaption->setTitle(QString::fromUtf8(kFreqs[f].caption));
   for (int side : {kRx, kTx}) m_edFreq[side]->setText(Text(formatDebugUnits(m_freq[f][side])));
   m_nCurFreq = freqCode;
   for (int side : {kRx, kTx}) {
@@ -240,6 +241,8 @@ void CDebugModeDlg::ShowFrequency(int freqCode) {
     const QSignalBlocker block(m_cbTone[side]);
     m_cbTone[side]->setCurrentIndex(m_nToneChoice[f][side]);
   }
+  // Start sends the entries: the button ticked is the frequency they hold.
+  for (int code : {kHigh, kMiddle, kLow}) m_rbDebugFreq[F(code)]->setChecked(code == freqCode);
 }
 
 void CDebugModeDlg::ShowItem(int itemCode) {
@@ -272,11 +275,7 @@ void CDebugModeDlg::OnStep(int side, int step) {
   m_nStep[F(m_nCurFreq)][side] = step;
 }
 
-void CDebugModeDlg::OnDebugFreqRadio(QRadioButton* clicked) {
-  for (QRadioButton* radio : m_rbDebugFreq) {
-    if (radio != clicked) radio->setChecked(false);
-  }
-}
+void CDebugModeDlg::OnDebugFreqRadio(int freqCode) { ShowFrequency(freqCode); }
 
 void CDebugModeDlg::OnCloseupTone(int side, int index) {
   m_nToneChoice[F(m_nCurFreq)][side] = index;

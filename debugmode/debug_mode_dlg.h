@@ -84,14 +84,17 @@ class CDebugModeDlg : public QDialog {
   void OnStart();
   void OnToneMethod(int side, int method);
   void OnStep(int side, int step);
-  void OnDebugFreqRadio(QRadioButton* clicked);
+  void OnDebugFreqRadio(int freqCode);
   void OnCloseupTone(int side, int index);
   void OnHScroll(int position);
   void OnDefault();
   bool PreTranslateEnter();
 
   void ShowPage(bool frequencyPage);
+  // The caption names the test frequency, then LoadFrequency.
   void ShowFrequency(int freqCode);
+  // Its frequencies, steps and tones into the frequency page; its button ticked.
+  void LoadFrequency(int freqCode);
   void ShowItem(int itemCode);
   void FillToneList(int side, int method);
   void NormaliseEntry(int side);

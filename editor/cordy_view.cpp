@@ -275,11 +275,24 @@ void CCordyView::OnGridEnterCell() {
     if (frame && frame->statusBar()->currentMessage() == m_strCellHint) ShowHint(QString::fromUtf8(msg::kHintGrid));
     m_strCellHint.clear();
   }
+  // The cell left took its own text with it.
+  if (m_pOwnTextEditor) {
+    m_pOwnTextEditor->removeItem(0);
+    m_pOwnTextEditor = nullptr;
+  }
   if (m_Grid->GetRow() == 0) return;
   QComboBox* editor = GetCellEditor();
   const TextList* items = EditorItems(editor);
   if (!items) return;
-  m_nLoadedChoice = PreloadIndex(*items, m_Grid->GetText().toStdString());
+  const std::string text = m_Grid->GetText().toStdString();
+  const int match = MatchingItem(*items, text);
+  if (match < 0) {
+    // A text no item holds (a tone decoded from the radio, say) heads the
+    // list, chosen: Enter keeps it, and "Off" is a choice of its own.
+    editor->insertItem(0, QString::fromStdString(text));
+    m_pOwnTextEditor = editor;
+  }
+  m_nLoadedChoice = std::max(0, match);
   m_bUserChose = false;
   m_strTyped.clear();
   editor->setCurrentIndex(m_nLoadedChoice);

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <QHash>
+#include <QPointer>
 #include <QString>
 #include <QThread>
 #include <QWidget>
@@ -94,6 +95,9 @@ class CCordyView : public QWidget {
   // Some radio of the batch is taking blocks now.
   bool IsBatchWriting() const;
   bool IsWriteRunning() const { return m_bTransferRunning && m_bWriteToRadio; }
+  // Nothing may change the document: a read or a write runs.  The grid and
+  // the settings boxes are disabled; TransferRunningChanged tells the change.
+  bool IsDocumentLocked() const { return m_bTransferRunning; }
   // Whether a completed write is read back and compared with what was sent.
   void SetVerifyAfterWrite(bool verify) { m_bVerifyAfterWrite = verify; }
   bool VerifyAfterWrite() const { return m_bVerifyAfterWrite; }
@@ -156,6 +160,7 @@ class CCordyView : public QWidget {
   // Adds a typed character to the text typed on the open editor and selects
   // the item it picks; false when it picks none.
   bool TypeInEditor(QComboBox* editor, char16_t key);
+  // item: an index into the column's items (EditorItems), not the box's rows.
   void PickEditorItem(QComboBox* editor, int item);
   // Hides an editor, the keyboard focus going back to the grid.
   void HideEditor(QComboBox* editor);
@@ -201,6 +206,9 @@ class CCordyView : public QWidget {
   int m_nLoadedChoice = 0;
   // Set when the user picks an item of the open editor, the loaded one included.
   bool m_bUserChose = false;
+  // The editor whose item 0 is the current cell's own text, which none of
+  // its items holds; its other items sit one further down.
+  QComboBox* m_pOwnTextEditor = nullptr;
   // What has been typed on the open editor, narrowing its choice.
   std::string m_strTyped;
   QUndoStack* m_undoStack = nullptr;
@@ -217,6 +225,8 @@ class CCordyView : public QWidget {
   CBatchWriteDlg* m_pBatchDlg = nullptr;
   bool m_bWriteToRadio = false;
   bool m_bTransferRunning = false;
+  // Where the window's keyboard focus was when the form was locked.
+  QPointer<QWidget> m_pFocusBeforeLock;
   bool m_bVerifyAfterWrite = false;
   // Set while the view is being destroyed: a transfer still running then gets
   // Cancel to its questions without a box, and its end changes nothing.

@@ -11,6 +11,7 @@
 #include "editor/message_box.h"
 #include "editor/messages.h"
 #include "editor/msflexgrid.h"
+#include "radio/image_file.h"
 #include "radio/row_clipboard.h"
 
 namespace qm314 {
@@ -109,7 +110,9 @@ void CCordyView::OnEditPaste() {
   CommitCellEdit();
   const QList<int> selected = m_Grid->SelectedRows();
   const int first = selected.isEmpty() ? static_cast<int>(m_Grid->GetRow()) : selected.front();
-  const std::string text = QGuiApplication::clipboard()->text().toStdString();
+  // What lies past the limit is never converted: the text is refused anyway.
+  const QString clipboard = QGuiApplication::clipboard()->text();
+  const std::string text = QStringView(clipboard).left(kMaxTextFileSize + 1).toUtf8().toStdString();
   const RowsPaste paste = PasteRows(text, m_Grid->table(), first);
   if (!paste.result) {
     const std::string refusal = RefusalText(msg::kClipboardSource, *paste.result.refusal);

@@ -136,6 +136,7 @@ bool CCordyView::TypeInEditor(QComboBox* editor, char16_t key) {
 }
 
 void CCordyView::PickEditorItem(QComboBox* editor, int item) {
+  if (editor == m_pOwnTextEditor) ++item;
   editor->setCurrentIndex(item);
   // An open list follows, so Enter there picks the same item.
   editor->view()->setCurrentIndex(editor->model()->index(item, editor->modelColumn()));

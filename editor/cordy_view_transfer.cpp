@@ -1,5 +1,6 @@
 // The view's side of a transfer to or from the radio: the two commands, the
 // progress dialog, and the worker thread the clone conversation runs on.
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QUndoStack>
@@ -98,6 +99,8 @@ void CCordyView::OnRadioTransfer() {
     return;
   }
 
+  // An editor opened since the dialog was is done with before the form locks.
+  CommitCellEdit();
   TransferJob job;
   job.direction = m_bWriteToRadio ? TransferDirection::Write : TransferDirection::Read;
   // A write sends what the form shows now, encoded before the port is opened.
@@ -164,6 +167,13 @@ bool CCordyView::IsTransferRunning() const { return m_bTransferRunning || IsBatc
 
 void CCordyView::SetTransferRunning(bool running) {
   m_bTransferRunning = running;
+  // A completed read replaces the document, so an edit made meanwhile would
+  // be thrown away; a write has already sent what the form showed at Start.
+  // Disabling moves the window's focus on, so it is given back at the end.
+  if (running) m_pFocusBeforeLock = window()->focusWidget();
+  m_Grid->setEnabled(!running);
+  for (QComboBox* box : {m_cbTot, m_cbWarning, m_cbSquelch, m_cbMoni, m_cbScanSwitch}) box->setEnabled(!running);
+  if (!running && m_pFocusBeforeLock) m_pFocusBeforeLock->setFocus();
   m_pBatchDlg->SetOtherTransferRunning(running);
   emit TransferRunningChanged(IsTransferRunning());
 }

@@ -1,6 +1,7 @@
 // The real print dialogs.
 #include "editor/print_dialogs.h"
 
+#include <QLineEdit>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -16,6 +17,10 @@ bool ModalPrintDialogs::AskPrint(QPrinter& printer, QWidget* parent) {
   dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
   dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
   dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+  // Left alone, the dialog offers print.pdf in the working folder.
+  if (auto* file = dialog.findChild<QLineEdit*>(QStringLiteral("filename")); file && suggest_) {
+    file->setText(suggest_());
+  }
   return dialog.exec() == QDialog::Accepted;
 }
 

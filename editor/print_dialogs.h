@@ -2,6 +2,7 @@
 // program shows the real ones, tests answer them in advance.
 #pragma once
 
+#include <QString>
 #include <functional>
 
 class QPrinter;
@@ -25,9 +26,15 @@ class PrintDialogs {
 
 class ModalPrintDialogs : public PrintDialogs {
  public:
+  // The file the print dialog's Print to File offers, asked for each time.
+  void SetFileSuggestion(std::function<QString()> suggest) { suggest_ = std::move(suggest); }
+
   bool AskPrint(QPrinter& printer, QWidget* parent) override;
   void Preview(QPrinter& printer, QWidget* parent, const PagePainter& paint) override;
   bool AskPageSetup(QPrinter& printer, QWidget* parent) override;
+
+ private:
+  std::function<QString()> suggest_;
 };
 
 }  // namespace qm314

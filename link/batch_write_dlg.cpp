@@ -10,6 +10,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
+#include <QStyledItemDelegate>
+#include <QStyleOptionViewItem>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -40,8 +42,23 @@ constexpr const char* kWriteLogKey = "BatchWrite/WriteLog";
 QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
 QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
+// Sizes a line for its text wrapped at the width of its column: the view asks
+// for a line's height without saying how wide the column is.
+class WrapInColumn final : public QStyledItemDelegate {
+ public:
+  explicit WrapInColumn(QTreeView* view) : QStyledItemDelegate(view), view_(view) {}
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    QStyleOptionViewItem inColumn(option);
+    inColumn.rect.setSize(QSize(view_->columnWidth(index.column()), std::max(option.rect.height(), 1)));
+    return QStyledItemDelegate::sizeHint(inColumn, index);
+  }
+
+ private:
+  QTreeView* view_;
+};
+
 QProgressBar* BarOf(QTreeWidgetItem* item) {
-  return qobject_cast<QProgressBar*>(item->treeWidget()->itemWidget(item, kProgress));
+  return item->treeWidget()->itemWidget(item, kProgress)->findChild<QProgressBar*>();
 }
 
 }  // namespace
@@ -60,12 +77,17 @@ CBatchWriteDlg::CBatchWriteDlg(Services services, QWidget* parent)
   m_lstPorts = new QTreeWidget(this);
   m_lstPorts->setObjectName(QStringLiteral("IDC_PORTS"));
   m_lstPorts->setRootIsDecorated(false);
+  // A radio's outcome is read whole on its line, how many blocks a radio that
+  // stopped half-way took included.
+  m_lstPorts->setWordWrap(true);
+  m_lstPorts->setItemDelegateForColumn(kState, new WrapInColumn(m_lstPorts));
+  connect(m_lstPorts->header(), &QHeaderView::sectionResized, m_lstPorts, [this](int column) {
+    if (column == kState) m_lstPorts->doItemsLayout();
+  });
   m_lstPorts->setHeaderLabels({Text(batch_msg::kPortColumn), Text(batch_msg::kDeviceColumn),
                                Text(batch_msg::kStateColumn), Text(batch_msg::kProgressColumn)});
   m_lstPorts->header()->setStretchLastSection(false);
   m_lstPorts->header()->setSectionResizeMode(kState, QHeaderView::Stretch);
-  m_lstPorts->setColumnWidth(kPort, du.x(44));
-  m_lstPorts->setColumnWidth(kDevice, du.x(70));
   m_lstPorts->setColumnWidth(kProgress, du.x(60));
   m_lstPorts->setMinimumSize(du.x(400), du.y(90));
   layout->addWidget(m_lstPorts);
@@ -75,6 +97,9 @@ CBatchWriteDlg::CBatchWriteDlg(Services services, QWidget* parent)
   m_chkVerify->setChecked(true);
   m_chkWaitForRadio = new QCheckBox(Text(batch_msg::kWaitOption), this);
   m_chkWaitForRadio->setObjectName(QStringLiteral("IDC_WAIT_FOR_RADIO"));
+  // What this way of working takes for granted, where the user meets it.
+  m_chkWaitForRadio->setToolTip(Text(batch_msg::WaitOptionHelp()));
+  m_chkWaitForRadio->setWhatsThis(Text(batch_msg::WaitOptionHelp()));
   layout->addWidget(m_chkVerify);
   layout->addWidget(m_chkWaitForRadio);
 
@@ -195,14 +220,40 @@ void CBatchWriteDlg::FillPorts() {
     item->setText(kDevice, Text(choice.present ? choice.device : choice.device + " " + batch_msg::kNotPresent));
     item->setFlags((item->flags() | Qt::ItemIsUserCheckable) & ~Qt::ItemIsEditable);
     item->setCheckState(kPort, ticked.contains(Text(choice.name)) ? Qt::Checked : Qt::Unchecked);
-    auto* bar = new QProgressBar(m_lstPorts);
+    // The bar keeps to the height of a line of text, in the middle of its
+    // cell; a line whose outcome takes more room grows, which the bar itself
+    // would forbid.
+    auto* cell = new QWidget(m_lstPorts);
+    auto* stack = new QVBoxLayout(cell);
+    stack->setContentsMargins(0, 0, 0, 0);
+    auto* bar = new QProgressBar(cell);
     bar->setRange(transfer_template::kProgressMin, transfer_template::kProgressMax);
     bar->setValue(0);
     bar->setTextVisible(false);
     bar->setMaximumHeight(m_lstPorts->fontMetrics().height());
-    m_lstPorts->setItemWidget(item, kProgress, bar);
+    stack->addStretch(1);
+    stack->addWidget(bar);
+    stack->addStretch(1);
+    m_lstPorts->setItemWidget(item, kProgress, cell);
   }
   if (m_lstPorts->topLevelItemCount() > 0) m_lstPorts->setCurrentItem(m_lstPorts->topLevelItem(0));
+  // A port or a device is never cut short: "/dev/ttyUSB3 (not present)" and
+  // the long names under /dev/serial/by-id/ are read whole, and the window
+  // opens wide enough for them and a line's state beside them.
+  QStyleOptionViewItem option;
+  option.initFrom(m_lstPorts);
+  int names = 0;
+  for (const int column : {kPort, kDevice}) {
+    int widest = m_lstPorts->header()->sectionSizeHint(column);
+    for (int row = 0; row < m_lstPorts->topLevelItemCount(); ++row) {
+      const QModelIndex index = m_lstPorts->model()->index(row, column);
+      widest = std::max(widest, m_lstPorts->itemDelegate()->sizeHint(option, index).width());
+    }
+    m_lstPorts->setColumnWidth(column, widest);
+    names += widest;
+  }
+  const DialogUnits du(font());
+  m_lstPorts->setMinimumWidth(std::max(du.x(400), names + m_lstPorts->columnWidth(kProgress) + du.x(200)));
 }
 
 void CBatchWriteDlg::OnStart() {
@@ -246,6 +297,7 @@ void CBatchWriteDlg::OnStart() {
   stationStates_.assign(items.size(), StationState::Ready);
   pendingReports_.assign(items.size(), std::nullopt);
   tally_ = Tally{};
+  tally_.ports = static_cast<int>(ports.size());
   m_stTally->setText(Text(TallyText(tally_)));
   for (int i = 0; i < m_lstPorts->topLevelItemCount(); ++i) {
     QTreeWidgetItem* item = m_lstPorts->topLevelItem(i);
@@ -346,18 +398,25 @@ void CBatchWriteDlg::ShowReport(const StationReport& report) {
   const std::string text = StationText(report);
   // A verify report's first line says it; the blocks are in the tooltip,
   // which the radio's record filled in just before.
-  item->setText(kState, Text(text.substr(0, text.find('\n'))));
-  if (report.state != StationState::Finished) item->setToolTip(kState, Text(text));
-  const bool failed = report.state == StationState::Finished &&
-                      (report.outcome == RadioOutcome::Failed || report.outcome == RadioOutcome::VerifyFailed);
+  const bool outcome = report.state == StationState::Finished || report.state == StationState::TakeOff;
+  const QString line = Text(text.substr(0, text.find('\n')));
+  const bool moving = report.state == StationState::Writing || report.state == StationState::Verifying;
+  const bool relayout = !moving && line != item->text(kState);
+  item->setText(kState, line);
+  if (!outcome) item->setToolTip(kState, Text(text));
+  const bool failed =
+      outcome && (report.outcome == RadioOutcome::Failed || report.outcome == RadioOutcome::VerifyFailed);
   item->setForeground(kState, failed ? QBrush(Qt::red) : palette().text());
-  if (report.state == StationState::Writing || report.state == StationState::Verifying) {
+  if (moving) {
     BarOf(item)->setValue(report.blocks);
-  } else if (report.state == StationState::Finished) {
+  } else if (outcome) {
     BarOf(item)->setValue(failed ? BarOf(item)->value() : transfer_template::kProgressMax);
-  } else if (report.state == StationState::WaitingForRadio) {
+  } else if (report.state != StationState::Stopped) {
+    // Waiting, for a radio or for the one on the port to go.
     BarOf(item)->setValue(0);
   }
+  // A line that now takes more or less room moves the bars below it.
+  if (relayout) m_lstPorts->doItemsLayout();
 }
 
 void CBatchWriteDlg::OnRadioFinished(int station, const RadioRecord& record) {

@@ -59,7 +59,7 @@ expect "qm314-cli write --retries 2 COM1 " "a.int sub"
 # bash hands "--retries=2" over as three words.
 expect "qm314-cli write --retries = 2 COM1 " "a.int sub"
 expect "qm314-cli write COM1 a.int --backup = " "a.int sub"
-expect "qm314-cli write COM1 a.int --" "--backup --clone-word --help --log --repeat --retries --verify --wait-for-radio"
+expect "qm314-cli write COM1 a.int --" "--backup --clone-word --force --help --log --repeat --retries --verify --wait-for-radio"
 expect "qm314-cli write COM1 a.int --log " "b.csv sub"
 # Several ports, separated by commas: the one after the last comma completes.
 expect_among "qm314-cli write COM1,CO" "COM1,COM2 COM1,COM3 COM1,COM4"
