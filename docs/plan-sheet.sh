@@ -36,5 +36,5 @@ plan="$dir/Summer fair 2026.int"
 "$build/cli/qm314-cli" new "$plan"
 "$build/cli/qm314-cli" import "$dir/rows.csv" "$plan"
 "$build/cli/qm314-cli" set "$plan" tot=60s squelch=3 moni="Monitor Lock"
-"$build/app/qm314" --print-plan "$plan" --pdf "$dir/plan.pdf"
+"$build/desktop/app/qm314" --print-plan "$plan" --pdf "$dir/plan.pdf"
 pdftoppm -png -r 72 -singlefile "$dir/plan.pdf" docs/channel-plan

@@ -16,10 +16,10 @@
 #include <QUrl>
 #include <QWindow>
 
-#include "app/aboutdlg.h"
-#include "app/command_ids.h"
+#include "desktop/app/aboutdlg.h"
+#include "desktop/app/command_ids.h"
 #include "app_fixture.h"
-#include "link/transfer_dlg.h"
+#include "desktop/link/transfer_dlg.h"
 
 using namespace qm314;
 using namespace qm314::testing;

@@ -15,8 +15,8 @@
 #include <QTest>
 #include <QTextBrowser>
 
-#include "app/file_prompts.h"
-#include "app/help_window.h"
+#include "desktop/app/file_prompts.h"
+#include "desktop/app/help_window.h"
 #include "app_fixture.h"
 
 using namespace qm314;

@@ -10,13 +10,13 @@
 #include <QTest>
 #include <memory>
 
-#include "app/cordy_app.h"
-#include "app/file_prompts.h"
-#include "app/mainframe.h"
-#include "editor/cordy_view.h"
-#include "editor/message_box.h"
-#include "editor/msflexgrid.h"
-#include "editor/print_dialogs.h"
+#include "desktop/app/cordy_app.h"
+#include "desktop/app/file_prompts.h"
+#include "desktop/app/mainframe.h"
+#include "desktop/editor/cordy_view.h"
+#include "desktop/editor/message_box.h"
+#include "desktop/editor/msflexgrid.h"
+#include "desktop/editor/print_dialogs.h"
 
 using namespace qm314;
 

@@ -17,16 +17,16 @@
 #include <QToolBar>
 #include <memory>
 
-#include "app/cordy_app.h"
-#include "app/file_prompts.h"
-#include "app/mainframe.h"
-#include "editor/cordy_view.h"
-#include "editor/message_box.h"
-#include "editor/msflexgrid.h"
-#include "editor/print_dialogs.h"
-#include "editor/report_printing.h"
-#include "editor/view_report.h"
-#include "app/print_command.h"
+#include "desktop/app/cordy_app.h"
+#include "desktop/app/file_prompts.h"
+#include "desktop/app/mainframe.h"
+#include "desktop/editor/cordy_view.h"
+#include "desktop/editor/message_box.h"
+#include "desktop/editor/msflexgrid.h"
+#include "desktop/editor/print_dialogs.h"
+#include "desktop/editor/report_printing.h"
+#include "desktop/editor/view_report.h"
+#include "desktop/app/print_command.h"
 
 using namespace qm314;
 

@@ -13,8 +13,8 @@
 #include <QTreeWidget>
 #include <algorithm>
 
-#include "app/command_ids.h"
-#include "link/batch_write_dlg.h"
+#include "desktop/app/command_ids.h"
+#include "desktop/link/batch_write_dlg.h"
 #include "link/posix_serial_port.h"
 #include "radio/default_image.h"
 #include "transfer_fixture.h"
