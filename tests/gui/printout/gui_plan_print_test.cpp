@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QPageSize>
 #include <QPrinter>
-#include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -17,8 +16,10 @@
 #include "desktop/editor/message_box.h"
 #include "desktop/editor/msflexgrid.h"
 #include "desktop/editor/print_dialogs.h"
+#include "tests/gui/printout/pdf_text.h"
 
 using namespace qm314;
+using namespace qm314::pdf_text;
 
 namespace {
 
@@ -43,27 +44,6 @@ class PaperPrintDialogs : public PrintDialogs {
   int previewed = 0;
 };
 
-QString Run(const QString& program, const QStringList& arguments) {
-  QProcess process;
-  process.start(program, arguments);
-  process.waitForFinished();
-  return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-QStringList PdfLines(const QString& pdf) {
-  QStringList lines;
-  for (QString line : Run("pdftotext", {"-layout", pdf, "-"}).split('\n')) {
-    line = line.simplified().remove('\f');
-    if (!line.isEmpty()) lines << line;
-  }
-  return lines;
-}
-
-QString PdfInfo(const QString& pdf, const QString& key) {
-  for (const QString& line : Run("pdfinfo", {pdf}).split('\n'))
-    if (line.startsWith(key + ':')) return line.mid(key.size() + 1).simplified();
-  return {};
-}
 
 }  // namespace
 

@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QPageSize>
 #include <QPrinter>
-#include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -24,11 +23,13 @@
 #include "desktop/editor/message_box.h"
 #include "desktop/editor/msflexgrid.h"
 #include "desktop/editor/print_dialogs.h"
+#include "tests/gui/printout/pdf_text.h"
 #include "desktop/editor/report_printing.h"
 #include "desktop/editor/view_report.h"
 #include "desktop/app/print_command.h"
 
 using namespace qm314;
+using namespace qm314::pdf_text;
 
 namespace {
 
@@ -68,33 +69,10 @@ class ScriptedPrintDialogs : public PrintDialogs {
   }
 };
 
-QString Run(const QString& program, const QStringList& arguments) {
-  QProcess process;
-  process.start(program, arguments);
-  process.waitForFinished();
-  return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-// The page's text word by word, one line per printed line.
-QStringList PdfLines(const QString& pdf) {
-  QStringList lines;
-  for (QString line : Run("pdftotext", {"-layout", pdf, "-"}).split('\n')) {
-    line = line.simplified().remove('\f');
-    if (!line.isEmpty()) lines << line;
-  }
-  return lines;
-}
-
 // Whether the printing service's plugin is loaded into this process.
 bool PrintingServiceLoaded() {
   QFile maps("/proc/self/maps");
   return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("printsupport/");
-}
-
-QString PdfInfo(const QString& pdf, const QString& key) {
-  for (const QString& line : Run("pdfinfo", {pdf}).split('\n'))
-    if (line.startsWith(key + ':')) return line.mid(key.size() + 1).simplified();
-  return {};
 }
 
 }  // namespace
