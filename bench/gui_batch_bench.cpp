@@ -13,12 +13,12 @@
 #include <QTreeWidget>
 #include <functional>
 
-#include "app/cordy_app.h"
-#include "app/file_prompts.h"
-#include "editor/cordy_view.h"
-#include "editor/message_box.h"
-#include "link/batch_write_dlg.h"
-#include "link/transfer_dlg.h"
+#include "desktop/app/cordy_app.h"
+#include "desktop/app/file_prompts.h"
+#include "desktop/editor/cordy_view.h"
+#include "desktop/editor/message_box.h"
+#include "desktop/link/batch_write_dlg.h"
+#include "desktop/link/transfer_dlg.h"
 #include "batch_rounds.h"
 
 namespace {

@@ -12,11 +12,11 @@
 #include <cstdlib>
 #include <vector>
 
-#include "app/cordy_app.h"
-#include "app/file_prompts.h"
-#include "editor/cordy_view.h"
-#include "editor/message_box.h"
-#include "link/transfer_dlg.h"
+#include "desktop/app/cordy_app.h"
+#include "desktop/app/file_prompts.h"
+#include "desktop/editor/cordy_view.h"
+#include "desktop/editor/message_box.h"
+#include "desktop/link/transfer_dlg.h"
 
 namespace {
 

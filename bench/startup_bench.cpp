@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "app/cordy_app.h"
+#include "desktop/app/cordy_app.h"
 #include "first_paint.h"
 
 namespace {

@@ -3,6 +3,7 @@
 #include "cli/batch_write.h"
 
 #include <poll.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include "cli/batch_console.h"
@@ -15,14 +16,30 @@ namespace qm314::cli {
 namespace {
 
 // How often a batch that finds its radios by itself looks at the terminal for
-// the end of input.
+// the end of input, and a batch in the background whether it is in the
+// foreground again.
 constexpr int kInputLookMs = 200;
+
+// Whether the terminal may be read now.  A job sent to the background (`&`)
+// that reads its terminal is stopped by SIGTTIN, and every port with it in
+// the middle of a block; it waits until `fg` brings it back.  A terminal that
+// is not this session's own stops nobody.
+bool TerminalIsOurs() {
+  const pid_t foreground = tcgetpgrp(STDIN_FILENO);
+  return foreground < 0 || foreground == getpgrp();
+}
 
 // Whether the user asked for the next round: a line of input, or nothing at
 // all at the end of input or on Ctrl+C.
 bool NextRoundWanted(Invocation& invocation, BatchConsole& console) {
   if (invocation.in == nullptr) return false;
-  if (invocation.inIsTerminal) console.say(messages::kNextRoundPrompt);
+  if (invocation.inIsTerminal) {
+    while (!TerminalIsOurs()) {
+      if (InterruptCancels::flag().load()) return false;
+      usleep(kInputLookMs * 1000);
+    }
+    console.say(messages::kNextRoundPrompt);
+  }
   std::string line;
   return std::getline(*invocation.in, line) && !InterruptCancels::flag().load();
 }
@@ -30,7 +47,7 @@ bool NextRoundWanted(Invocation& invocation, BatchConsole& console) {
 // Until every port has ended; the end of input on a terminal (Ctrl+D) stops them.
 void WaitForPorts(Invocation& invocation, BatchWriter& writer) {
   while (!writer.ended()) {
-    if (!invocation.inIsTerminal) {
+    if (!invocation.inIsTerminal || !TerminalIsOurs()) {
       usleep(kInputLookMs * 1000);
       continue;
     }
@@ -65,7 +82,7 @@ int RunBatchWrite(Invocation& invocation, const std::vector<std::string>& ports,
   job.cancel = &InterruptCancels::flag();
   BatchWriter writer(std::move(job), console);
 
-  int radiosTallied = -1;
+  int writesTallied = -1;
   if (options.waitForRadio) {
     WaitForPorts(invocation, writer);
   } else {
@@ -74,7 +91,7 @@ int RunBatchWrite(Invocation& invocation, const std::vector<std::string>& ports,
       writer.waitRoundEnd();
       if (!options.repeat || InterruptCancels::flag().load()) break;
       console.finish();
-      radiosTallied = writer.tally().radios();
+      writesTallied = writer.tally().writes();
       invocation.out << TallyText(writer.tally()) << '\n' << std::flush;
       if (!NextRoundWanted(invocation, console)) break;
     }
@@ -86,13 +103,13 @@ int RunBatchWrite(Invocation& invocation, const std::vector<std::string>& ports,
   const bool stopped = InterruptCancels::flag().load();
   if (stopped) invocation.err << messages::kProgram << ": " << messages::kBatchStopped << '\n';
   const Tally tally = writer.tally();
-  if (tally.radios() != radiosTallied) invocation.out << TallyText(tally) << '\n';
+  if (tally.writes() != writesTallied) invocation.out << TallyText(tally) << '\n';
   const std::string logError = log.error();
   if (!logError.empty()) invocation.err << messages::kProgram << ": " << logError << '\n';
 
   const int done = options.verify ? tally.verified() : tally.written();
-  const bool everyRadio = tally.radios() > 0 && done == tally.radios() && tally.failed() == 0;
-  return everyRadio && logError.empty() ? kExitSuccess : kExitRadioFailed;
+  const bool everyWrite = tally.writes() > 0 && done == tally.writes() && tally.failed() == 0;
+  return everyWrite && logError.empty() ? kExitSuccess : kExitRadioFailed;
 }
 
 }  // namespace qm314::cli

@@ -20,7 +20,7 @@ struct BatchWriteOptions {
 };
 
 // Writes `image` to the radios on `ports` (each a different device).  Status 0
-// only when every radio took every block (and its read-back confirmed them,
+// only when every write gave its radio every block (and its read-back confirmed them,
 // with verify); UsageError or InputError before anything is sent.
 int RunBatchWrite(Invocation& invocation, const std::vector<std::string>& ports, const RadioImage& image,
                   const BatchWriteOptions& options);

@@ -22,6 +22,7 @@ int RunExport(Invocation& invocation) {
   const ParsedArgs args =
       ParseArgs(invocation.args, ArgSpec().positionals(1, 1).option("-o").option("--format"));
   const ChannelCsvForm form = FormNamed(args.value("--format").value_or(std::string(kGridCsvFormat)));
+  if (const auto out = args.value("-o")) RefuseOutputOverInput("-o", *out, args.positional[0]);
   HeadlessView view;
   view.open(args.positional[0], invocation.err);
   WriteTextOutput(args.value("-o"), ExportChannelCsv(view.grid(), form), invocation.out);

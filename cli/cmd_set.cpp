@@ -41,10 +41,10 @@ void Assign(const std::string& assignment, PanelSelections& panel) {
 
 int RunSet(Invocation& invocation) {
   const ParsedArgs args =
-      ParseArgs(invocation.args, ArgSpec().positionals(1, SIZE_MAX).option("-o"));
+      ParseArgs(invocation.args, ArgSpec().positionals(1, SIZE_MAX).option("-o").flag(kForceFlag));
   const std::string& file = args.positional[0];
   HeadlessView view;
-  view.open(file, invocation.err);
+  view.open(file, invocation.err, HeadlessView::Forced(args.flag(kForceFlag)));
   for (std::size_t i = 1; i < args.positional.size(); ++i) Assign(args.positional[i], view.panel());
   view.save(args.value("-o").value_or(file));
   return kExitSuccess;

@@ -59,6 +59,7 @@ int RunWrite(Invocation& invocation) {
                                                          .option(kBackupOption)
                                                          .option(kLogOption)
                                                          .flag(kVerifyFlag)
+                                                         .flag(kForceFlag)
                                                          .flag(kRepeatFlag)
                                                          .flag(kWaitFlag));
   const std::vector<std::string> ports = SplitPorts(args.positional[0]);
@@ -72,9 +73,11 @@ int RunWrite(Invocation& invocation) {
   if (batch && args.value(kRetriesOption)) throw UsageError(messages::NotWithSeveralRadios(kRetriesOption));
   if (backup && SameFile(*backup, file)) throw UsageError(messages::BackupOverFile(file));
   if (backup) CheckWritableFolder(*backup);
+  if (const auto log = args.value(kLogOption)) RefuseOutputOverInput(kLogOption, *log, file);
 
   HeadlessView view;
-  view.open(file, invocation.err);
+  // Bytes of another kind would reach the radio as its channels and settings.
+  view.open(file, invocation.err, HeadlessView::Forced(args.flag(kForceFlag)));
   view.encode();
   const RadioImage& image = view.document().image();
   if (batch) {

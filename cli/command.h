@@ -41,6 +41,9 @@ class InputError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// set, import and write use a file that does not look like channel data only with this flag.
+inline constexpr const char* kForceFlag = "--force";
+
 using CommandFunction = int (*)(Invocation&);
 
 struct Command {

@@ -14,10 +14,12 @@ void HeadlessView::decode() {
   WriteGridLabels(m_grid);
 }
 
-void HeadlessView::open(const std::string& path, std::ostream& warnings) {
+void HeadlessView::open(const std::string& path, std::ostream& warnings, OtherData otherData) {
   RadioImage image;
   if (FileResult result = ReadImageFile(path, image); !result) throw InputError(result.message);
   if (!LooksLikeChannelData(image)) {
+    if (otherData == OtherData::kRefuse)
+      throw InputError(qm314::messages::NotChannelData(path) + " " + messages::kNotChannelDataRefused);
     warnings << messages::kProgram << ": warning: " << qm314::messages::NotChannelData(path) << '\n';
   }
   m_doc.OnOpenImage(path, image);

@@ -15,9 +15,17 @@ class HeadlessView {
   // A new document, decoded as the form shows it.
   HeadlessView();
 
+  // What open does with a file that does not look like channel data.
+  enum class OtherData {
+    kWarn,    // reading it harms nothing: it opens with a warning
+    kRefuse,  // a command that would save it or send it to a radio: InputError
+  };
+
+  // kWarn when the user said --force, else kRefuse.
+  static OtherData Forced(bool force) { return force ? OtherData::kWarn : OtherData::kRefuse; }
+
   // Opens path and decodes it; InputError (document unchanged) on failure.
-  // A file that does not look like channel data opens with a warning.
-  void open(const std::string& path, std::ostream& warnings);
+  void open(const std::string& path, std::ostream& warnings, OtherData otherData = OtherData::kWarn);
   // Encodes the grid and the panel into the image and saves it to path;
   // InputError on failure.
   void save(const std::string& path);

@@ -40,6 +40,10 @@ std::string CannotRead(std::string_view path, std::string_view reason) {
 std::string CannotWrite(std::string_view path, std::string_view reason) {
   return "cannot write " + Quoted(path) + ": " + std::string(reason);
 }
+std::string OutputIsInput(std::string_view option, std::string_view output, std::string_view input) {
+  return std::string(option) + " " + Quoted(output) + " would write into " + Quoted(input) +
+         ", which this command reads; name another file";
+}
 
 std::string NotAnAssignment(std::string_view argument) {
   return Quoted(argument) + " is not a setting assignment of the form key=value";

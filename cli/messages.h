@@ -18,6 +18,10 @@ std::string UsageLine(std::string_view command, std::string_view synopsis);
 
 std::string CannotRead(std::string_view path, std::string_view reason);
 std::string CannotWrite(std::string_view path, std::string_view reason);
+// Follows the sentence that a file does not look like channel data.
+inline constexpr const char* kNotChannelDataRefused = "Nothing was written; --force uses it anyway.";
+// An output file named by option that is an input of the same command.
+std::string OutputIsInput(std::string_view option, std::string_view output, std::string_view input);
 
 // set
 std::string NotAnAssignment(std::string_view argument);

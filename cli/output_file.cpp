@@ -28,6 +28,12 @@ void CheckWritableFolder(const std::string& path) {
   std::filesystem::path folder = std::filesystem::path(path).parent_path();
   if (folder.empty()) folder = ".";
   if (::access(folder.c_str(), W_OK) != 0) throw InputError(messages::CannotWrite(path, std::strerror(errno)));
+  if (FileResult replaceable = CheckReplaceable(path); !replaceable) throw InputError(replaceable.message);
+}
+
+void RefuseOutputOverInput(std::string_view option, const std::string& output, const std::string& input) {
+  std::error_code ec;
+  if (std::filesystem::equivalent(output, input, ec)) throw UsageError(messages::OutputIsInput(option, output, input));
 }
 
 std::string ReadTextFile(const std::string& path) {

@@ -18,7 +18,7 @@ for n in 1 2 3; do
   IFS= read -r device <&"$sim_out"
   export "QM314_COM$n=$device"
 done
-"$build/app/qm314" &
+"$build/desktop/app/qm314" &
 app=$!
 trap 'kill "$app" "$sim" 2>/dev/null || true; rm -rf "$log" "$XDG_CONFIG_HOME"' EXIT
 

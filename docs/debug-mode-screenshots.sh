@@ -14,7 +14,7 @@ export XDG_CONFIG_HOME
 command -v openbox > /dev/null && { openbox & sleep 1; }
 # Without a window manager nothing activates windows: giving the focus is enough.
 activate() { xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1"; }
-"$build/app/qm314" &
+"$build/desktop/app/qm314" &
 app=$!
 trap 'kill "$app" 2>/dev/null || true; rm -rf "$XDG_CONFIG_HOME"' EXIT
 

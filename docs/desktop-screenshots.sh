@@ -26,7 +26,7 @@ File3=$dir/radios/groupB.int
 CONF
 
 command -v openbox > /dev/null && { openbox & pids+=($!); sleep 1; }
-"$build/app/qm314" "$dir/radios/groupA.int" &
+"$build/desktop/app/qm314" "$dir/radios/groupA.int" &
 pids+=($!)
 frame=$(xdotool search --sync --name "Trevna QM-314 Programming Software" | head -1)
 sleep 2

@@ -17,7 +17,7 @@ trap 'kill "${pids[@]}" 2>/dev/null || true; rm -rf "$dir" "$XDG_CONFIG_HOME"' E
 "$build/cli/qm314-cli" import docs/sample-channels.csv "$sample"
 
 command -v openbox > /dev/null && { openbox & pids+=($!); sleep 1; }
-"$build/app/qm314" "$sample" &
+"$build/desktop/app/qm314" "$sample" &
 pids+=($!)
 frame=$(xdotool search --sync --name "Trevna QM-314 Programming Software" | head -1)
 sleep 2

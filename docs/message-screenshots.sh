@@ -20,7 +20,7 @@ activate() { xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfoc
 
 # Starts the program (arguments: environment settings) and waits for its frame.
 start() {
-  env "$@" "$build/app/qm314" &
+  env "$@" "$build/desktop/app/qm314" &
   pids+=($!)
   frame=$(xdotool search --sync --name "Trevna QM-314 Programming Software" | head -1)
   sleep 2

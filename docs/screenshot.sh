@@ -17,7 +17,7 @@ trap 'rm -rf "$dir" "$XDG_CONFIG_HOME"' EXIT
 "$build/cli/qm314-cli" import docs/sample-channels.csv "$sample"
 
 command -v openbox > /dev/null && { openbox & sleep 1; }
-"$build/app/qm314" "$sample" &
+"$build/desktop/app/qm314" "$sample" &
 pid=$!
 frame=$(xdotool search --sync --name "Trevna QM-314 Programming Software" | head -1)
 sleep 2

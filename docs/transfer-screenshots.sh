@@ -16,7 +16,7 @@ activate() { xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfoc
 exec {sim_out}< <(exec "$build/sim/qm314-sim")
 sim=$!
 IFS= read -r device <&"$sim_out"
-QM314_COM1="$device" "$build/app/qm314" &
+QM314_COM1="$device" "$build/desktop/app/qm314" &
 app=$!
 trap 'kill "$app" "$sim" 2>/dev/null || true; rm -rf "$XDG_CONFIG_HOME"' EXIT
 

@@ -33,8 +33,10 @@ constexpr long kTwipsPerInch = 1440;
 }  // namespace
 
 int PreloadIndex(const TextList& items, const std::string& cellText) {
-  return std::max(0, FirstItemBeginning(items, cellText));
+  return std::max(0, MatchingItem(items, cellText));
 }
+
+int MatchingItem(const TextList& items, const std::string& cellText) { return FirstItemBeginning(items, cellText); }
 
 int TypedItemIndex(const TextList& items, int column, const std::string& typed) {
   // Blanks name no item: the empty Channel item would clear the row.

@@ -13,6 +13,8 @@ namespace qm314 {
 // Index of the item a hidden editor is preloaded with for a cell: the first
 // item that begins with the cell text, ignoring case; item 0 when none does.
 int PreloadIndex(const TextList& items, const std::string& cellText);
+// The same, -1 when no item begins with the cell text.
+int MatchingItem(const TextList& items, const std::string& cellText);
 
 // The item a text typed on a cell picks: the item the text names with its
 // leading zero restored ("7" is "07"), else the first item that begins with

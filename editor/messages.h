@@ -51,4 +51,8 @@ inline constexpr const char* kPageTooSmall = "The page is too small for the repo
 inline constexpr const char* kNoPrinter = "No printer is installed; nothing was printed.";
 inline constexpr const char* kPrintUsage = "Usage: qm314 --print FILE.int [--pdf OUT.pdf]";
 
+// The channel plan sheet.
+inline constexpr const char* kPlanPageTooSmall = "The page is too small for the channel plan; nothing was printed.";
+inline constexpr const char* kPrintPlanUsage = "Usage: qm314 --print-plan FILE.int [--pdf OUT.pdf]";
+
 }  // namespace qm314::msg

@@ -2,6 +2,7 @@
 #include "link/batch_log.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -9,17 +10,19 @@
 #include <cstring>
 
 #include "link/batch_messages.h"
+#include "radio/csv.h"
+#include "radio/messages.h"
 #include "radio/text_numbers.h"
 
 namespace qm314 {
 namespace {
 
-// Every message is quoted: they hold commas ("...the Port,Please check...").
-std::string QuotedField(const std::string& text) {
-  if (text.empty()) return text;
-  std::string out = "\"";
-  for (const char c : text) out += c == '"' ? std::string("\"\"") : std::string(1, c == '\n' ? ' ' : c);
-  return out + "\"";
+// A record is one line of the file, so a message's line breaks become spaces.
+std::string OneLine(std::string text) {
+  for (char& c : text) {
+    if (c == '\n' || c == '\r') c = ' ';
+  }
+  return text;
 }
 
 bool WriteAll(int fd, const std::string& text) {
@@ -27,10 +30,42 @@ bool WriteAll(int fd, const std::string& text) {
   while (done < text.size()) {
     const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
     if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
+    if (n <= 0) {
+      if (n == 0) errno = ENOSPC;
+      return false;
+    }
     done += static_cast<std::size_t>(n);
   }
   return true;
+}
+
+// Holds the file's lock, so two programs appending to one log never write
+// the header twice nor cut each other's lines.
+class FileLock {
+ public:
+  explicit FileLock(int fd) : fd_(fd) {
+    while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
+    }
+  }
+  ~FileLock() { ::flock(fd_, LOCK_UN); }
+  FileLock(const FileLock&) = delete;
+  FileLock& operator=(const FileLock&) = delete;
+
+ private:
+  int fd_;
+};
+
+// Writes `text` at the end of the file, or nothing at all: what a failed
+// write left of it is cut off again, so the next line does not run on from
+// half a line.
+bool AppendWhole(int fd, const std::string& text) {
+  struct stat st {};
+  if (::fstat(fd, &st) != 0) return false;
+  if (WriteAll(fd, text)) return true;
+  const int error = errno;
+  (void)!::ftruncate(fd, st.st_size);
+  errno = error;
+  return false;
 }
 
 }  // namespace
@@ -47,22 +82,46 @@ std::string LocalTimeIso8601(std::time_t when) {
 }
 
 std::string LogLine(const RadioRecord& record) {
-  // The identification is hex without spaces, so the column needs no quotes.
   std::string identity = HexBytes(record.identity.data(), record.identity.size());
   std::erase(identity, ' ');
-  return record.time + "," + record.port + "," + record.device + "," + OutcomeText(record.outcome) + "," +
-         QuotedField(record.message) + "," + identity + "," + record.sha256;
+  const std::string fields[] = {record.time,       record.port,           record.device,
+                                std::string(OutcomeText(record.outcome)), OneLine(record.message),
+                                identity,          record.fileSha256,     record.writtenSha256};
+  std::string line;
+  for (const std::string& field : fields) {
+    if (&field != fields) line += ',';
+    line += CsvField(field);
+  }
+  return line;
 }
 
 BatchLog::~BatchLog() { close(); }
 
 bool BatchLog::open(const std::string& path, std::string& error) {
   std::lock_guard lock(mutex_);
-  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+  // Never waits: a named pipe without a reader or a device would hold the
+  // window at Start.  The name is looked at first, and what the open gave
+  // again, in case the name changed in between; only a regular file is kept.
   struct stat st {};
-  if (fd < 0 || fstat(fd, &st) != 0 ||
-      (st.st_size == 0 && !WriteAll(fd, std::string(batch_msg::kLogHeader) + "\n"))) {
-    error = "cannot write the log \"" + path + "\": " + std::strerror(errno);
+  std::string reason;
+  int fd = -1;
+  if (::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
+    reason = messages::NotARegularFile(st.st_mode);
+  } else if ((fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_NONBLOCK | O_NOCTTY | O_CLOEXEC,
+                          0644)) < 0 ||
+             ::fstat(fd, &st) != 0) {
+    reason = std::strerror(errno);
+  } else if (!S_ISREG(st.st_mode)) {
+    reason = messages::NotARegularFile(st.st_mode);
+  } else {
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    FileLock locked(fd);
+    if (::fstat(fd, &st) != 0 || (st.st_size == 0 && !AppendWhole(fd, std::string(batch_msg::kLogHeader) + "\n"))) {
+      reason = std::strerror(errno);
+    }
+  }
+  if (!reason.empty()) {
+    error = batch_msg::CannotWriteLog(path, reason);
     if (fd >= 0) ::close(fd);
     return false;
   }
@@ -76,9 +135,9 @@ bool BatchLog::open(const std::string& path, std::string& error) {
 bool BatchLog::append(const RadioRecord& record) {
   std::lock_guard lock(mutex_);
   if (fd_ < 0) return false;
-  // One write per line: with O_APPEND it lands whole even beside another writer.
-  if (WriteAll(fd_, LogLine(record) + "\n")) return true;
-  error_ = "cannot write the log \"" + path_ + "\": " + std::strerror(errno);
+  FileLock locked(fd_);
+  if (AppendWhole(fd_, LogLine(record) + "\n")) return true;
+  error_ = batch_msg::CannotWriteLog(path_, std::strerror(errno));
   return false;
 }
 
@@ -91,6 +150,8 @@ void BatchLog::close() {
   std::lock_guard lock(mutex_);
   if (fd_ >= 0) ::close(fd_);
   fd_ = -1;
+  // What went wrong belongs to the batch that wrote this log, not to the next.
+  error_.clear();
 }
 
 }  // namespace qm314

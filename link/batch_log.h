@@ -1,7 +1,8 @@
-// The log of programming several radios: CSV, one line per radio, appended and
+// The log of programming several radios: CSV, one line per write, appended and
 // flushed the moment its outcome is known, so a crash or a power cut loses no
 // line already shown.  Columns: time, port, device, outcome, message, the
-// identification in hex, and the SHA-256 of the 1024 bytes written.
+// identification in hex, the SHA-256 of the file's 1024 bytes and that of the
+// bytes written (0x000-0x3D7), which a read-back of the radio gives too.
 #pragma once
 
 #include <ctime>
@@ -19,13 +20,15 @@ class BatchLog {
   BatchLog(const BatchLog&) = delete;
   BatchLog& operator=(const BatchLog&) = delete;
 
-  // Opens `path` to append to; a new or empty file gets the header line
-  // first.  False with the reason in `error`.
+  // Opens `path`, a regular file, to append to; a new or empty file gets the
+  // header line first.  False with the reason in `error`.
   bool open(const std::string& path, std::string& error);
-  // Writes the record's line; safe from several threads.  False (and the
-  // reason in error()) when it could not be written.
+  // Writes the record's line whole, or nothing of it; safe from several
+  // threads and beside other programs.  False (and the reason in error())
+  // when it could not be written.
   bool append(const RadioRecord& record);
   std::string error() const;
+  // Closes the file and forgets its error.
   void close();
 
  private:

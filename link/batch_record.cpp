@@ -31,11 +31,16 @@ std::string StationText(const StationReport& report) {
     case StationState::Stopped: return batch_msg::kStopped;
     case StationState::Finished:
       return std::string(OutcomeText(report.outcome)) + (report.message.empty() ? "" : ": " + report.message);
+    case StationState::TakeOff:
+      return batch_msg::TakeTheRadioOff(OutcomeText(report.outcome)) +
+             (report.message.empty() ? "" : ": " + report.message);
+    case StationState::WaitingForNext: return batch_msg::kWaitingForNextRadio;
+    case StationState::SameRadio: return batch_msg::kSameRadioNotWritten;
   }
   return "";
 }
 
-int Tally::radios() const {
+int Tally::writes() const {
   int n = 0;
   for (int c : outcomes) n += c;
   return n;
@@ -48,10 +53,10 @@ int Tally::written() const {
 int Tally::failed() const { return count(RadioOutcome::Failed) + count(RadioOutcome::VerifyFailed); }
 
 std::string TallyText(const Tally& tally) {
-  const int n = tally.radios();
-  return std::to_string(n) + (n == 1 ? " radio: " : " radios: ") + std::to_string(tally.written()) +
-         " written, " + std::to_string(tally.verified()) + " verified, " + std::to_string(tally.failed()) +
-         " failed";
+  const int n = tally.writes();
+  return std::to_string(n) + (n == 1 ? " write on " : " writes on ") + std::to_string(tally.ports) +
+         (tally.ports == 1 ? " port: " : " ports: ") + std::to_string(tally.written()) + " written, " +
+         std::to_string(tally.verified()) + " verified, " + std::to_string(tally.failed()) + " failed";
 }
 
 }  // namespace qm314

@@ -1,7 +1,6 @@
 // A port's radios: wait for each, write it, read it back, record the outcome.
 #include "link/batch_station.h"
 
-#include <algorithm>
 
 #include "link/batch_messages.h"
 #include "link/clone_frames.h"
@@ -10,10 +9,16 @@
 namespace qm314 {
 namespace {
 
-// Between two wake-up attempts while the radio just done is still on the port.
-constexpr unsigned kProbeIntervalMs = 500;
-// How often a pause looks whether the batch was stopped.
-constexpr unsigned kPauseStepMs = 50;
+bool Whole(const std::vector<std::uint8_t>& identity) { return identity.size() == clone::kIdentityBytes; }
+
+bool Completed(RadioOutcome outcome) { return outcome == RadioOutcome::Written || outcome == RadioOutcome::Verified; }
+
+// The program's message, then what the radio holds now, as a single write says it.
+std::string WithUnfinishedWrite(const std::string& message, int blocksWritten) {
+  const std::string held = UnfinishedWriteReport(blocksWritten);
+  if (message.empty()) return held;
+  return message + (message.back() == '.' ? " " : ". ") + held;
+}
 
 }  // namespace
 
@@ -32,7 +37,20 @@ void BatchWriter::Station::run() {
     runRounds();
   }
   // A line in the middle of something says it was stopped; an outcome stays.
-  if (shown_.state != StationState::Finished) report(StationState::Stopped);
+  if (shown_.state == StationState::TakeOff) {
+    report(StationState::Finished);
+  } else if (shown_.state != StationState::Finished) {
+    report(StationState::Stopped);
+  }
+  writer_.stationEnded();
+}
+
+void BatchWriter::Station::failToStart(const std::string& reason) {
+  RadioRecord record;
+  record.port = port_;
+  record.outcome = RadioOutcome::Failed;
+  record.message = batch_msg::ThreadNotStarted(reason);
+  finish(record);
   writer_.stationEnded();
 }
 
@@ -44,9 +62,15 @@ void BatchWriter::Station::runRounds() {
 }
 
 void BatchWriter::Station::runWaiting() {
-  // The radio just done is still on the port until a wake-up goes unanswered.
-  bool radioOn = false;
+  // The radio whose outcome the line shows, while it answers: it is still on.
+  std::optional<Identity> onPort;
+  // The last radio whose write completed: back after it was off, it is the
+  // same radio and is not written twice.  A radio whose write failed may be
+  // put on again for another try.
+  std::optional<Identity> written;
   report(StationState::WaitingForRadio);
+  // Wake-ups follow each other without a pause, so a radio that is off for
+  // a second is missed by none of them.
   while (!writer_.stopping()) {
     message_.clear();
     details_.clear();
@@ -57,24 +81,30 @@ void BatchWriter::Station::runWaiting() {
       recordOpenFailure();
       return;
     }
-    if (radioOn) {
-      if (probe == ProbeOutcome::NoAnswer) {
-        radioOn = false;
-        report(StationState::WaitingForRadio);
-      } else if (!pause(kProbeIntervalMs)) {
-        return;
+    if (probe == ProbeOutcome::NoAnswer) {
+      if (onPort) {
+        onPort.reset();
+        report(StationState::WaitingForNext);
       }
       continue;
     }
-    // A wake-up without an answer took over a second itself: try again at once.
-    if (probe == ProbeOutcome::NoAnswer) continue;
-    writeRadio();
-    if (!writer_.job_.repeat) return;
-    radioOn = true;
+    // A radio with other identification bytes is another radio, however
+    // quickly it was put on.
+    const Identity identity = transfer_.identity();
+    if (identity == onPort) continue;
+    if (identity == written) {
+      onPort = identity;
+      report(StationState::SameRadio);
+      continue;
+    }
+    const std::optional<RadioOutcome> outcome = writeRadio();
+    if (!outcome || !writer_.job_.repeat) return;
+    onPort = Whole(transfer_.identity()) ? transfer_.identity() : identity;
+    written = Completed(*outcome) ? onPort : std::nullopt;
   }
 }
 
-void BatchWriter::Station::writeRadio() {
+std::optional<RadioOutcome> BatchWriter::Station::writeRadio() {
   message_.clear();
   details_.clear();
   progress_ = 0;
@@ -96,18 +126,31 @@ void BatchWriter::Station::writeRadio() {
       break;
     case TransferOutcome::Cancelled:
       // Nothing reached a radio that was stopped before its first block.
-      if (transfer_.blocksWritten() == 0) return;
+      if (transfer_.blocksWritten() == 0) return std::nullopt;
       record.outcome = RadioOutcome::Failed;
-      record.message = batch_msg::StoppedAfterBlocks(transfer_.blocksWritten());
+      record.message = WithUnfinishedWrite(batch_msg::kStopped, transfer_.blocksWritten());
       break;
     case TransferOutcome::OpenFailed:
-    case TransferOutcome::Failed:
       record.outcome = RadioOutcome::Failed;
       record.message = message_;
       record.details = details_;
       break;
+    case TransferOutcome::Failed:
+      record.outcome = RadioOutcome::Failed;
+      record.message = WithUnfinishedWrite(message_, transfer_.blocksWritten());
+      break;
   }
-  finish(record);
+  if (Whole(record.identity)) {
+    if (record.identity == lastIdentity_) {
+      record.message = record.message.empty() ? batch_msg::kSameRadioAgain
+                                              : std::string(batch_msg::kSameRadioAgain) + "; " + record.message;
+    }
+    lastIdentity_ = record.identity;
+  }
+  // A port that goes on by itself says what the operator must do next.
+  const bool goesOn = writer_.job_.waitForRadio && writer_.job_.repeat && !writer_.stopping();
+  finish(record, goesOn ? StationState::TakeOff : StationState::Finished);
+  return record.outcome;
 }
 
 void BatchWriter::Station::verify(RadioRecord& record) {
@@ -140,11 +183,11 @@ void BatchWriter::Station::recordOpenFailure() {
   finish(record);
 }
 
-void BatchWriter::Station::finish(RadioRecord& record) {
+void BatchWriter::Station::finish(RadioRecord& record, StationState shown) {
   writer_.record(index_, record);
   shown_.outcome = record.outcome;
   shown_.message = record.message;
-  report(StationState::Finished);
+  report(shown);
 }
 
 void BatchWriter::Station::report(StationState state) {
@@ -168,14 +211,6 @@ MessageAnswer BatchWriter::Station::showMessage(const std::string& text, Message
 void BatchWriter::Station::showOpenFailure(const std::string& text, const std::string& details) {
   message_ = text;
   details_ = details;
-}
-
-bool BatchWriter::Station::pause(unsigned milliseconds) {
-  for (unsigned waited = 0; waited < milliseconds; waited += kPauseStepMs) {
-    if (writer_.stopping()) return false;
-    writer_.job_.pacer->pause(std::min(kPauseStepMs, milliseconds - waited));
-  }
-  return !writer_.stopping();
 }
 
 }  // namespace qm314

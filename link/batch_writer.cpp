@@ -3,6 +3,7 @@
 
 #include <chrono>
 #include <ctime>
+#include <system_error>
 
 #include "link/batch_station.h"
 #include "radio/sha256.h"
@@ -17,13 +18,27 @@ constexpr std::chrono::milliseconds kStopLook{200};
 }  // namespace
 
 BatchWriter::BatchWriter(BatchJob job, BatchObserver& observer)
-    : job_(std::move(job)), observer_(observer), sha256_(Sha256Hex(job_.image.data(), job_.image.size())) {
+    : job_(std::move(job)),
+      observer_(observer),
+      fileSha256_(Sha256Hex(job_.image.data(), job_.image.size())),
+      // What a radio holds after its write, so a read-back can be checked against it.
+      writtenSha256_(Sha256Hex(job_.image.data(), layout::kWriteLimit)) {
+  tally_.ports = static_cast<int>(job_.ports.size());
   if (!job_.pacer) job_.pacer = std::make_shared<SleepPacer>();
   for (std::size_t i = 0; i < job_.ports.size(); ++i) {
     stations_.push_back(std::make_unique<Station>(*this, static_cast<int>(i), job_.ports[i]));
   }
   running_ = static_cast<int>(stations_.size());
-  for (const auto& station : stations_) threads_.emplace_back([s = station.get()] { s->run(); });
+  threads_.reserve(stations_.size());
+  for (const auto& station : stations_) {
+    try {
+      threads_.emplace_back([s = station.get()] { s->run(); });
+    } catch (const std::system_error& error) {
+      // Out of threads or memory: that port fails, the others go on, and the
+      // program with its unsaved edits stays.
+      station->failToStart(error.code().message());
+    }
+  }
 }
 
 BatchWriter::~BatchWriter() {
@@ -101,7 +116,8 @@ void BatchWriter::finishRound() {
 
 void BatchWriter::record(int station, RadioRecord& record) {
   record.time = LocalTimeIso8601(std::time(nullptr));
-  record.sha256 = sha256_;
+  record.fileSha256 = fileSha256_;
+  record.writtenSha256 = writtenSha256_;
   if (job_.log != nullptr) job_.log->append(record);
   {
     std::lock_guard lock(mutex_);

@@ -29,8 +29,8 @@ struct BatchJob {
   WakeUpWord word;
   bool verify = false;
   // Each port wakes its next radio by itself: it tries the wake-up about once
-  // a second until a radio answers, and after a radio is done it first waits
-  // until that one has been taken off.  Otherwise nextRound() starts each radio.
+  // a second and writes each radio that answers with other identification
+  // bytes than the radio it wrote last.  Otherwise nextRound() starts each radio.
   bool waitForRadio = false;
   // With waitForRadio: go on with the next radio after the first.
   bool repeat = true;
@@ -73,7 +73,6 @@ class BatchWriter {
   void wait();
   bool ended() const;
   Tally tally() const;
-  const std::string& imageSha256() const { return sha256_; }
 
  private:
   class Station;
@@ -88,7 +87,8 @@ class BatchWriter {
 
   BatchJob job_;
   BatchObserver& observer_;
-  std::string sha256_;
+  std::string fileSha256_;
+  std::string writtenSha256_;
   std::atomic<bool> stop_{false};
 
   mutable std::mutex mutex_;

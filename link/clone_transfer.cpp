@@ -30,6 +30,8 @@ OpenedPort CloneTransfer::open(const std::string& portName) {
   }
   openError_ = 0;
   port_ = opened.port.get();
+  // A Cancel must not wait for the end of a silent radio's time-out.
+  port_->setCancelTest([this] { return observer_.cancelRequested(); });
   progress_ = 0;
   receive_.fill(0);
   return opened;
@@ -92,6 +94,7 @@ CloneTransfer::Step CloneTransfer::handshake(int attempts) {
   pacer_.pause(1);
   port_->purge(kPurgeClear);
   port_->read(receive_.data(), 1, got);
+  if (got == 0 && observer_.cancelRequested()) return Step::Cancelled;
 
   port_->purge(kPurgeClear);
   send(&kIdentifyRequest, 1);
@@ -112,6 +115,7 @@ CloneTransfer::Step CloneTransfer::wakeUpAttempt() {
     port_->write(&byte, 1);
   }
   woke_ = wakeUpAcknowledged();
+  if (!woke_ && observer_.cancelRequested()) return Step::Cancelled;
   if (!woke_) pacer_.pause(2);
   return Step::Next;
 }
@@ -128,6 +132,7 @@ CloneTransfer::Step CloneTransfer::confirm() {
   for (int repeat = 0;; ++repeat) {
     port_->purge(kPurgeClear);
     if (port_->write(&kAck, 1)) break;
+    if (observer_.cancelRequested()) return Step::Cancelled;
     observer_.showMessage(msg::kSendOrderError, MessageButtons::Ok);
     // A port that cannot take one byte will not take it on the fourth try either.
     if (repeat == kConfirmSendRepeats) return Step::CommunicationError;
@@ -150,6 +155,8 @@ CloneTransfer::Ending CloneTransfer::writeBlocks(const RadioImage& image) {
     port_->purge(kPurgeClear);
     send(image.data() + address, kFrameBytes);
     if (!receivedAck()) {
+      // The port ended its wait for the acknowledgement because of the cancel.
+      if (observer_.cancelRequested()) return {TransferOutcome::Cancelled, false};
       observer_.showMessage(msg::kErrorHappened, MessageButtons::Ok);
       return {TransferOutcome::Failed, true};
     }
@@ -174,6 +181,7 @@ CloneTransfer::Ending CloneTransfer::readBlocks(RadioImage& image) {
     // Only a whole answer counts: with fewer bytes the buffer's tail would still
     // hold the previous block's data.
     if (!port_->read(receive_.data(), kReadAnswerBytes, got) || got < kReadAnswerBytes) {
+      if (observer_.cancelRequested()) return {TransferOutcome::Cancelled, false};
       observer_.showMessage(msg::kNotEnoughBytes, MessageButtons::Ok);
       return {TransferOutcome::Failed, false};
     }
@@ -184,6 +192,7 @@ CloneTransfer::Ending CloneTransfer::readBlocks(RadioImage& image) {
     port_->purge(kPurgeClear);
     send(&kAck, 1);
     if (!receivedAck()) {
+      if (observer_.cancelRequested()) return {TransferOutcome::Cancelled, false};
       observer_.showMessage(msg::kErrorHappened, MessageButtons::Ok);
       return {TransferOutcome::Failed, false};
     }

@@ -8,26 +8,65 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
+#include <optional>
+#include <string>
 #include <vector>
 
 namespace qm314 {
 namespace {
 
+// The port threads of a batch ask at the same time: the user and group
+// databases are read with the reentrant calls, into buffers of our own.
+std::vector<char> DatabaseBuffer(int sizeName) {
+  const long size = ::sysconf(sizeName);
+  return std::vector<char>(size > 0 ? static_cast<std::size_t>(size) : 16384);
+}
+
+template <typename Entry, typename Id, typename Lookup>
+std::optional<Entry> LookUp(Id id, Lookup lookup, std::vector<char>& buffer) {
+  Entry entry{};
+  Entry* found = nullptr;
+  for (;;) {
+    const int rc = lookup(id, &entry, buffer.data(), buffer.size(), &found);
+    if (rc == ERANGE && buffer.size() < (1u << 20)) {
+      buffer.resize(buffer.size() * 2);
+      continue;
+    }
+    if (rc != 0 || found == nullptr) return std::nullopt;
+    return entry;
+  }
+}
+
+// A user's name and primary group, or nothing when the database lacks the user.
+struct User {
+  std::string name;
+  gid_t group;
+};
+
+std::optional<User> UserOf(uid_t uid) {
+  std::vector<char> buffer = DatabaseBuffer(_SC_GETPW_R_SIZE_MAX);
+  const std::optional<passwd> pw = LookUp<passwd>(uid, ::getpwuid_r, buffer);
+  if (!pw) return std::nullopt;
+  return User{pw->pw_name, pw->pw_gid};
+}
+
 std::string OwnerName(uid_t uid) {
-  if (const passwd* pw = ::getpwuid(uid)) return pw->pw_name;
+  if (const std::optional<User> user = UserOf(uid)) return user->name;
   return std::to_string(uid);
 }
 
 // The name usermod wants; a user missing from the database is known by $USER at best.
 std::string OwnName() {
-  if (const passwd* pw = ::getpwuid(::geteuid())) return pw->pw_name;
+  if (const std::optional<User> user = UserOf(::geteuid())) return user->name;
   if (const char* user = std::getenv("USER"); user != nullptr && *user != '\0') return user;
   return std::to_string(::geteuid());
 }
 
 std::string GroupName(gid_t gid) {
-  if (const group* gr = ::getgrgid(gid)) return gr->gr_name;
+  std::vector<char> buffer = DatabaseBuffer(_SC_GETGR_R_SIZE_MAX);
+  if (const std::optional<group> gr = LookUp<group>(gid, ::getgrgid_r, buffer)) return gr->gr_name;
   return std::to_string(gid);
 }
 
@@ -41,10 +80,10 @@ std::vector<gid_t> SessionGroups() {
 
 // What the group database says, which is what the next login will get.
 bool ListedInGroup(uid_t uid, gid_t gid) {
-  const passwd* pw = ::getpwuid(uid);
-  if (pw == nullptr) return false;
-  const std::string name = pw->pw_name;
-  const gid_t primary = pw->pw_gid;
+  const std::optional<User> user = UserOf(uid);
+  if (!user) return false;
+  const std::string& name = user->name;
+  const gid_t primary = user->group;
   if (primary == gid) return true;
   int count = 64;
   std::vector<gid_t> groups(static_cast<std::size_t>(count));

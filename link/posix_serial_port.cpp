@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <ctime>
+#include <utility>
 
 #include "link/port_names.h"
 
@@ -34,28 +35,41 @@ timespec ToTimespec(long long ns) {
   return t;
 }
 
-// Waits for `events` on fd until the deadline (no deadline when < 0).
-// Returns the revents, 0 on time-out, -1 on failure.
-int PollUntil(int fd, short events, long long deadlineNs) {
-  for (;;) {
-    pollfd p{fd, events, 0};
-    int rc;
-    if (deadlineNs < 0) {
-      rc = ppoll(&p, 1, nullptr, nullptr);
-    } else {
-      const long long left = deadlineNs - NowNs();
-      if (left <= 0) return 0;
-      const timespec wait = ToTimespec(left);
-      rc = ppoll(&p, 1, &wait, nullptr);
-    }
-    if (rc < 0 && errno == EINTR) continue;  // a signal is no reason to cut a wait short
-    if (rc < 0) return -1;
-    if (rc == 0) continue;                    // re-check the clock
-    return p.revents;
-  }
+constexpr long long kCancelLookNs = SerialPort::kCancelLookMs * kNsPerMs;
+constexpr long long kCancelGraceNs = SerialPort::kCancelGraceMs * kNsPerMs;
+
+long long Earlier(long long a, long long b) {
+  if (a < 0) return b;
+  if (b < 0) return a;
+  return std::min(a, b);
 }
 
 }  // namespace
+
+long long PosixSerialPort::cancelDeadline() {
+  if (cancelDeadline_ < 0 && cancelTest_ && cancelTest_()) cancelDeadline_ = NowNs() + kCancelGraceNs;
+  return cancelDeadline_;
+}
+
+int PosixSerialPort::pollUntil(short events, long long deadlineNs) {
+  for (;;) {
+    const long long deadline = Earlier(deadlineNs, cancelDeadline());
+    long long left = -1;
+    if (deadline >= 0) {
+      left = deadline - NowNs();
+      if (left <= 0) return 0;
+    }
+    // Until a Cancel, the cancel test is asked every slice of the wait.
+    if (cancelTest_ && cancelDeadline_ < 0) left = left < 0 ? kCancelLookNs : std::min(left, kCancelLookNs);
+    pollfd p{fd_, events, 0};
+    const timespec wait = ToTimespec(left < 0 ? 0 : left);
+    const int rc = ppoll(&p, 1, left < 0 ? nullptr : &wait, nullptr);
+    if (rc < 0 && errno == EINTR) continue;  // a signal is no reason to cut a wait short
+    if (rc < 0) return -1;
+    if (rc == 0) continue;                    // re-check the clock and the cancel test
+    return p.revents;
+  }
+}
 
 OpenedPort PosixSerialPort::open(const std::string& devicePath) {
   OpenedPort result;
@@ -101,6 +115,11 @@ void PosixSerialPort::setupComm(std::size_t, std::size_t) {
 
 void PosixSerialPort::setTimeouts(const CommTimeouts& timeouts) { timeouts_ = timeouts; }
 
+void PosixSerialPort::setCancelTest(std::function<bool()> test) {
+  cancelTest_ = std::move(test);
+  cancelDeadline_ = -1;
+}
+
 void PosixSerialPort::setLineSettings() {
   termios tio{};
   if (tcgetattr(fd_, &tio) != 0) return;  // a refusing port shows itself by time-outs
@@ -126,11 +145,13 @@ bool PosixSerialPort::waitUntilSent(long long deadlineNs) {
     int queued = 0;
     if (ioctl(fd_, TIOCOUTQ, &queued) != 0) return false;
     if (queued <= 0) return true;
+    const long long deadline = Earlier(deadlineNs, cancelDeadline());
     const long long now = NowNs();
-    if (deadlineNs >= 0 && now >= deadlineNs) return false;
-    // Sleep about as long as the queued bytes need on the wire, never past the deadline.
-    long long nap = std::max<long long>(queued * kByteTimeNs, kNsPerMs / 2);
-    if (deadlineNs >= 0) nap = std::min(nap, deadlineNs - now);
+    if (deadline >= 0 && now >= deadline) return false;
+    // Sleep about as long as the queued bytes need on the wire, never past the
+    // deadline nor longer than the cancel test may go unasked.
+    long long nap = std::min(std::max<long long>(queued * kByteTimeNs, kNsPerMs / 2), kCancelLookNs);
+    if (deadline >= 0) nap = std::min(nap, deadline - now);
     const timespec wait = ToTimespec(nap);
     nanosleep(&wait, nullptr);
   }
@@ -144,7 +165,7 @@ bool PosixSerialPort::write(const std::uint8_t* bytes, std::size_t n) {
   const long long deadline = budgetMs > 0 ? NowNs() + budgetMs * kNsPerMs : -1;
   std::size_t sent = 0;
   while (sent < n) {
-    const int revents = PollUntil(fd_, POLLOUT, deadline);
+    const int revents = pollUntil(POLLOUT, deadline);
     if (revents <= 0) return false;
     if ((revents & (POLLERR | POLLHUP | POLLNVAL)) != 0) return false;
     const ssize_t w = ::write(fd_, bytes + sent, n - sent);
@@ -175,9 +196,10 @@ bool PosixSerialPort::read(std::uint8_t* buf, std::size_t n, std::size_t& got) {
       const long long intervalDeadline = lastByte + intervalNs;
       deadline = deadline < 0 ? intervalDeadline : std::min(deadline, intervalDeadline);
     }
-    const int revents = PollUntil(fd_, POLLIN, deadline);
+    const int revents = pollUntil(POLLIN, deadline);
+    // A cancel ends the wait as its time-out would: success with a short count.
+    if (revents == 0) return true;
     if (revents < 0) return false;
-    if (revents == 0) return true;  // time-out: success with a short count
     if ((revents & POLLIN) != 0) {
       const ssize_t r = ::read(fd_, buf + got, n - got);
       if (r > 0) {

@@ -25,13 +25,23 @@ class PosixSerialPort final : public SerialPort {
   bool read(std::uint8_t* buf, std::size_t n, std::size_t& got) override;
   void close() override;
   bool isOpen() const override { return fd_ >= 0; }
+  void setCancelTest(std::function<bool()> test) override;
 
  private:
   explicit PosixSerialPort(int fd) : fd_(fd) {}
   bool waitUntilSent(long long deadlineNs);
 
+  // When a wait must end at the latest once the cancel test has said yes;
+  // -1 before that.
+  long long cancelDeadline();
+  // Waits for `events` until the deadline (none when < 0) or a Cancel's
+  // grace ends.  The revents, 0 on time-out, -1 on failure.
+  int pollUntil(short events, long long deadlineNs);
+
   int fd_;
   CommTimeouts timeouts_{};
+  std::function<bool()> cancelTest_;
+  long long cancelDeadline_ = -1;
 };
 
 // Opens a port by its program name ("COM1".."COM4") or device path.

@@ -54,6 +54,20 @@ class SerialPort {
   virtual bool read(std::uint8_t* buf, std::size_t n, std::size_t& got) = 0;
   virtual void close() = 0;
   virtual bool isOpen() const = 0;
+  // Asked at least every 25 ms while a read or a write waits: once it says
+  // yes, every wait ends within a short grace (a radio that answers still
+  // finishes the block in hand), a read as if its time-out had expired and a
+  // write as failed, so a Stop never waits out a silent radio's time-outs.
+  // A port whose waits end at once has no use for it.
+  virtual void setCancelTest(std::function<bool()> test) { (void)test; }
+
+  // How long a wait goes without asking the cancel test.
+  static constexpr int kCancelLookMs = 25;
+  // How long a wait goes on once the cancel test has said yes.  A radio that
+  // answers finishes the block in hand within a few milliseconds, so the
+  // conversation still stops between blocks and the radio is not left in the
+  // middle of one; a silent radio is given up within the 0.2 s a Stop may take.
+  static constexpr int kCancelGraceMs = 75;
 };
 
 // What an attempt to open a port gives: the port, or the errno that refused it.

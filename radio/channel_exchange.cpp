@@ -1,6 +1,8 @@
 // Picks the form by the header and words a refusal.
 #include "radio/channel_exchange.h"
 
+#include <algorithm>
+
 #include "radio/channel_csv_forms.h"
 #include "radio/messages.h"
 
@@ -30,6 +32,29 @@ ChannelImport ImportChannelCsv(std::string_view content, const ChannelTable& cur
   if (IsGridCsvHeader(header)) return ReadGridCsv(csv.records, current);
   if (IsRadioCsvHeader(header)) return ReadRadioCsv(csv.records, current);
   return Refused(header.line, 0, {}, {}, messages::UnknownHeader());
+}
+
+void ImportReport::note(ImportChange change, int line) {
+  auto it = std::find_if(changes.begin(), changes.end(), [&](const auto& noted) { return noted.first == change; });
+  if (it == changes.end()) {
+    it = std::find_if(changes.begin(), changes.end(), [&](const auto& noted) { return noted.first > change; });
+    it = changes.insert(it, {change, {}});
+  }
+  if (it->second.empty() || it->second.back() != line) it->second.push_back(line);
+}
+
+std::string ImportSummary(const ImportReport& report) {
+  std::string summary = messages::ImportedRows(report.channelRows, report.emptyRows);
+  for (const auto& [change, lines] : report.changes) summary += "\n" + messages::ImportChanged(change, lines);
+  return summary;
+}
+
+bool IsChannelCsv(std::string_view start) {
+  // The first line with its end, which may be CRLF.
+  const std::size_t end = start.find('\n');
+  const CsvParse csv = ParseCsv(start.substr(0, end == std::string_view::npos ? end : end + 1));
+  return csv.ok() && csv.records.size() == 1 &&
+         (IsGridCsvHeader(csv.records.front()) || IsRadioCsvHeader(csv.records.front()));
 }
 
 std::string RefusalText(std::string_view source, const ImportRefusal& refusal) {

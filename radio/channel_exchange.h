@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "radio/codec.h"
 
@@ -25,10 +27,33 @@ struct ImportRefusal {
   std::string reason;
 };
 
+// What of a file the radio cannot keep, or keeps with another meaning.
+enum class ImportChange {
+  kToneSentOnly,         // a tone sent only becomes one the radio also listens for
+  kNameDropped,
+  kCommentDropped,
+  kPowerDropped,         // the radio sends every channel with its own power
+  kModeDropped,          // every channel of the radio is narrow FM
+  kFrequencyRounded,     // taken as the channel within 2 kHz of it
+  kNoFrequency,          // the line is skipped
+  kLocationsInFileOrder, // Locations that are not rows: the rows follow the file
+};
+
+// What an import did, for the user to read afterwards.
+struct ImportReport {
+  std::vector<int> channelRows;  // rows that took a channel from the file
+  std::vector<int> emptyRows;    // rows the file gave without one
+  // Each kind of change once, with the lines that had it, in the order of the kinds.
+  std::vector<std::pair<ImportChange, std::vector<int>>> changes;
+
+  void note(ImportChange change, int line);
+};
+
 // The grid after an import, or why there is none.
 struct ChannelImport {
   ChannelTable table;
   std::optional<ImportRefusal> refusal;
+  ImportReport report;
 
   explicit operator bool() const { return !refusal; }
 };
@@ -46,6 +71,13 @@ std::string ExportChannelCsv(const ChannelTable& grid, ChannelCsvForm form);
 // names; the rows the file does not give stay as they are.  A refusal leaves
 // nothing applied.
 ChannelImport ImportChannelCsv(std::string_view content, const ChannelTable& current);
+
+// The report's sentences, one a line: "3 channels went into rows 1, 2 and 16.", then each change.
+std::string ImportSummary(const ImportReport& report);
+
+// Whether a file beginning with start is one an import takes: its first line
+// is the header of either form.
+bool IsChannelCsv(std::string_view start);
 
 // "plan.csv, line 5, row 3, column Tone: "Cross" needs ..." (source names the file).
 std::string RefusalText(std::string_view source, const ImportRefusal& refusal);

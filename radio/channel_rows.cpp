@@ -16,6 +16,11 @@ int LastNumber(int column) {
   return 0;
 }
 
+// A decimal point makes a Tones text a tone in Hz (a tone number has none).
+bool IsHertzText(int column, std::string_view text) {
+  return column == ChannelTable::kColTones && text.find('.') != std::string_view::npos;
+}
+
 }  // namespace
 
 std::string GridTextOf(int column, std::string_view given) {
@@ -23,6 +28,15 @@ std::string GridTextOf(int column, std::string_view given) {
   if (IsAllDigits(text) && text.size() <= 3) {
     const int n = LeadingInteger(text);
     if (n >= 1 && n <= LastNumber(column)) return FormatTwoDigits(n);
+  }
+  // The grid shows a tone of the list by its number ("88.5" is "08"), and
+  // any other tone with one decimal ("88.60" is "88.6").
+  if (IsHertzText(column, text)) {
+    if (auto cell = ToneCellOfHertz(text)) return *cell;
+    if (const auto tenths = ScaledDecimal(text, 1)) {
+      std::string tone = FormatScaled(*tenths, 1);
+      if (IsGridCellText(column, tone)) return tone;
+    }
   }
   return std::string(text);
 }
@@ -39,7 +53,10 @@ std::optional<CellRefusal> CheckRowCells(RowCells& cells) {
     std::string& text = cells[static_cast<std::size_t>(col)];
     const std::string given = text;
     text = GridTextOf(col, given);
-    if (!IsGridCellText(col, text)) return CellRefusal{col, given, messages::kNotAGridText};
+    if (!IsGridCellText(col, text)) {
+      if (IsHertzText(col, text)) return CellRefusal{col, given, ToneRefusal(messages::kNotAGridText, text)};
+      return CellRefusal{col, given, messages::kNotAGridText};
+    }
   }
   const std::string& bclo = cells[ChannelTable::kColBclo];
   const std::string& scan = cells[ChannelTable::kColScan];

@@ -180,6 +180,13 @@ std::string DecodeToneCell(std::uint8_t high, std::uint8_t low) {
   return index < 0 ? tone : FormatTwoDigits(index + 1);
 }
 
+std::string StoredToneText(const std::string& tone) {
+  RadioImage scratch;
+  ChannelRecord record = scratch.channel(kFirstChannelBlock);
+  EncodeTone(tone, record);
+  return DecodeToneCell(record.tone1High(), record.tone1Low());
+}
+
 bool LooksLikeChannelData(const RadioImage& image) {
   for (int row = 1; row <= kRowCount; ++row) {
     const ConstChannelRecord record = image.channel(kFirstChannelBlock + row - 1);

@@ -57,6 +57,9 @@ bool LooksLikeChannelData(const RadioImage& image);
 
 // The Tones cell decode gives for a tone field's high and low byte.
 std::string DecodeToneCell(std::uint8_t high, std::uint8_t low);
+// The Tones cell a Tones text comes back as once encoded and decoded: "Off"
+// comes back empty, "67.0" as "01"; a text decode gave comes back unchanged.
+std::string StoredToneText(const std::string& tone);
 
 // Header row and row labels, which the view writes and the codec never touches.
 void WriteGridLabels(ChannelTable& table);

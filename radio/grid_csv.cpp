@@ -36,6 +36,7 @@ std::string GridCsvOf(const ChannelTable& grid) {
 ChannelImport ReadGridCsv(const std::vector<CsvRecord>& records, const ChannelTable& current) {
   if (records.size() < 2) return Refused(records.front().line, 0, {}, {}, messages::kNoRows);
   ChannelTable result = current;
+  ImportReport report;
   int givenBy[ChannelTable::kRows] = {};  // the line that gave each row
   for (std::size_t i = 1; i < records.size(); ++i) {
     const CsvRecord& record = records[i];
@@ -56,7 +57,11 @@ ChannelImport ReadGridCsv(const std::vector<CsvRecord>& records, const ChannelTa
     for (int col = ChannelTable::kColChannel; col < ChannelTable::kCols; ++col)
       result.setText(row, col, cells[static_cast<std::size_t>(col)]);
   }
-  return ChannelImport{result, std::nullopt};
+  for (int row = 1; row < ChannelTable::kRows; ++row) {
+    if (givenBy[row] == 0) continue;
+    (result.text(row, ChannelTable::kColChannel).empty() ? report.emptyRows : report.channelRows).push_back(row);
+  }
+  return ChannelImport{result, std::nullopt, std::move(report)};
 }
 
 }  // namespace qm314

@@ -53,16 +53,28 @@ std::string ResolveTarget(const std::string& path) {
 }
 
 // Creates a new temporary file in the target's folder; -1 with errno on failure.
-int CreateTemporary(const std::string& target, std::string& tempPath) {
+int CreateTemporary(const std::string& target, mode_t mode, std::string& tempPath) {
   const std::filesystem::path p(target);
   const std::string stem = "." + p.filename().string() + ".saving-" + std::to_string(::getpid()) + "-";
   for (int attempt = 0; attempt < 100; ++attempt) {
     tempPath = (p.parent_path() / (stem + std::to_string(attempt))).string();
-    const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
     if (fd >= 0 || errno != EEXIST) return fd;
   }
   errno = EEXIST;
   return -1;
+}
+
+// Makes a rename in target's folder durable; 0, or the errno of the failure.
+// A file system that cannot sync a folder (EINVAL) keeps its renames anyway.
+int SyncFolderOf(const std::string& target) {
+  std::string folder = std::filesystem::path(target).parent_path().string();
+  if (folder.empty()) folder = ".";
+  FileDescriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  // A folder the user may write but not read cannot be synced; nothing to report.
+  if (fd.get() < 0) return 0;
+  if (::fsync(fd.get()) != 0 && errno != EINVAL) return errno;
+  return 0;
 }
 
 bool WriteAll(int fd, const std::uint8_t* data, std::size_t size) {
@@ -127,6 +139,17 @@ FileResult ReadImageFile(const std::string& path, RadioImage& image) {
   return FileResult::Success();
 }
 
+FileResult ReadFileStart(const std::string& path, std::size_t size, std::string& start) {
+  FileDescriptor fd(-1);
+  if (FileResult opened = OpenRegularFile(path, fd); !opened) return opened;
+  std::string bytes(size, '\0');
+  const ssize_t got = ReadUpTo(fd.get(), reinterpret_cast<std::uint8_t*>(bytes.data()), size);
+  if (got < 0) return FileResult::Failure(messages::CannotOpenFile(path, SystemReason(errno)));
+  bytes.resize(static_cast<std::size_t>(got));
+  start = std::move(bytes);
+  return FileResult::Success();
+}
+
 FileResult ReadWholeFile(const std::string& path, std::string& content) {
   FileDescriptor fd(-1);
   if (FileResult opened = OpenRegularFile(path, fd); !opened) return opened;
@@ -147,28 +170,53 @@ FileResult WriteImageFile(const std::string& path, const RadioImage& image) {
   return WriteFileAtomically(path, image.data(), image.size());
 }
 
-FileResult WriteFileAtomically(const std::string& path, const std::uint8_t* data, std::size_t size) {
-  const std::string target = ResolveTarget(path);
+FileResult CheckReplaceable(const std::string& path) {
+  struct stat info {};
+  if (::stat(ResolveTarget(path).c_str(), &info) != 0) return FileResult::Success();
   // The rename would put a file in place of a named pipe or a device node
   // (as root, even of /dev/null): only a regular file is ever replaced.
-  struct stat info {};
-  if (::stat(target.c_str(), &info) == 0 && !S_ISREG(info.st_mode))
+  if (!S_ISREG(info.st_mode))
     return FileResult::Failure(messages::CannotSaveFile(path, messages::NotARegularFile(info.st_mode)));
+  // The rename needs only the folder's permission, so it would replace a file
+  // its owner made read-only, or one the user may not write at all.  Root may
+  // write anything, so for root the missing write bits are the protection.
+  if (::access(ResolveTarget(path).c_str(), W_OK) != 0 || (info.st_mode & 0222) == 0)
+    return FileResult::Failure(messages::CannotSaveFile(path, messages::WriteProtected(info.st_mode)));
+  return FileResult::Success();
+}
+
+FileResult WriteFileAtomically(const std::string& path, const std::uint8_t* data, std::size_t size) {
+  if (FileResult replaceable = CheckReplaceable(path); !replaceable) return replaceable;
+  const std::string target = ResolveTarget(path);
+  struct stat info {};
+  const bool replacing = ::stat(target.c_str(), &info) == 0;
   std::string tempPath;
-  FileDescriptor fd(CreateTemporary(target, tempPath));
+  // Until it has the replaced file's owner and permissions, only the user may read it.
+  FileDescriptor fd(CreateTemporary(target, replacing ? 0600 : 0666, tempPath));
   if (fd.get() < 0) return FileResult::Failure(messages::CannotSaveFile(path, SystemReason(errno)));
 
-  // A replaced file keeps its permissions; a new one gets the umask's.
-  if (::stat(target.c_str(), &info) == 0) ::fchmod(fd.get(), info.st_mode & 07777);
-
   int error = 0;
-  if (!WriteAll(fd.get(), data, size) || ::fsync(fd.get()) != 0) error = errno;
+  if (!WriteAll(fd.get(), data, size)) error = errno;
+  // A replaced file keeps its owner, group and permissions; a new one gets
+  // the umask's.  This comes after the write, which clears set-id bits, and
+  // the owner before the permissions, for the same reason.  An owner the
+  // user may not give the file to leaves it the user's, as a new file is.
+  if (error == 0 && replacing) {
+    if (::fchown(fd.get(), info.st_uid, info.st_gid) != 0)
+      (void)::fchown(fd.get(), static_cast<uid_t>(-1), info.st_gid);
+    if (::fchmod(fd.get(), info.st_mode & 07777) != 0) error = errno;
+  }
+  if (error == 0 && ::fsync(fd.get()) != 0) error = errno;
   if (fd.close() != 0 && error == 0) error = errno;
   if (error == 0 && ::rename(tempPath.c_str(), target.c_str()) != 0) error = errno;
   if (error != 0) {
     ::unlink(tempPath.c_str());
     return FileResult::Failure(messages::CannotSaveFile(path, SystemReason(error)));
   }
+  // The rename lives in the folder: until the folder is on the disk, a crash
+  // could bring back the previous file, or none.
+  if (const int folderError = SyncFolderOf(target); folderError != 0)
+    return FileResult::Failure(messages::SavedButNotSynced(path, SystemReason(folderError)));
   return FileResult::Success();
 }
 

@@ -24,6 +24,10 @@ struct FileResult {
 // not a regular file (folder, named pipe, device) fails at once.
 FileResult ReadImageFile(const std::string& path, RadioImage& image);
 
+// Up to size bytes from the start of path, fewer when the file is shorter;
+// the same rule: a regular file only.
+FileResult ReadFileStart(const std::string& path, std::size_t size, std::string& start);
+
 // Channel rows are a few kilobytes: a text file past this is not one, and
 // reading it whole (or a device that never ends) would only exhaust memory.
 constexpr std::size_t kMaxTextFileSize = 1 << 20;
@@ -33,9 +37,19 @@ constexpr std::size_t kMaxTextFileSize = 1 << 20;
 FileResult ReadWholeFile(const std::string& path, std::string& content);
 
 // Writes the image to a temporary file beside path and renames it over path,
-// so a failure never damages a file already there.  Only a regular file is
-// replaced: a folder, named pipe or device at path fails.
+// so a failure never damages a file already there, then syncs the folder so
+// the new file outlasts a crash.  Only a regular file the user may write is
+// replaced (for root: one with a write permission bit); a folder, named pipe,
+// device or protected file at path fails.  The replaced file's owner, group
+// and permissions stay.  A file with other hard links is replaced under this
+// name only: the other names keep the previous bytes, as they would after a
+// failed save.
 FileResult WriteImageFile(const std::string& path, const RadioImage& image);
+
+// Whether a save to path may replace what is there: nothing, or a regular
+// file the user may write (see WriteImageFile).  A command that works for a
+// while before it saves asks first.
+FileResult CheckReplaceable(const std::string& path);
 
 // The same replacement for any content.
 FileResult WriteFileAtomically(const std::string& path, const std::uint8_t* data, std::size_t size);

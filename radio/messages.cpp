@@ -40,6 +40,20 @@ std::string CannotSaveFile(const std::string& path, const std::string& reason) {
   return "Cannot save \"" + path + "\": " + reason + ". Any previous file of that name is unchanged.";
 }
 
+std::string WriteProtected(unsigned mode) {
+  std::string permissions;
+  for (int shift = 6; shift >= 0; shift -= 3) {
+    permissions += (mode >> shift) & 4 ? 'r' : '-';
+    permissions += (mode >> shift) & 2 ? 'w' : '-';
+    permissions += (mode >> shift) & 1 ? 'x' : '-';
+  }
+  return "you may not write it (its permissions are " + permissions + "); make it writable, or save under another name";
+}
+
+std::string SavedButNotSynced(const std::string& path, const std::string& reason) {
+  return "\"" + path + "\" was saved, but the system could not confirm that it is on the disk: " + reason + ".";
+}
+
 std::string MissingWithChannel(const TextList& items) {
   std::string list;
   for (int i = 0; i < items.count(); ++i) list += (i == 0 ? "" : i + 1 == items.count() ? " or " : ", ") + items.at(i);
@@ -58,6 +72,15 @@ std::string RowGivenTwice(int row, int firstLine) {
 std::string SideDiffers(std::string_view column, std::string_view value) {
   return "differs from " + std::string(column) + " \"" + std::string(value) +
          "\"; the radio uses one tone for sending and receiving";
+}
+
+std::string NearestTones(const std::vector<std::pair<std::string, std::string>>& tones) {
+  std::string list;
+  for (std::size_t i = 0; i < tones.size(); ++i) {
+    list += i == 0 ? "" : i + 1 == tones.size() ? " and " : ", ";
+    list += tones[i].first + " Hz (\"" + tones[i].second + "\")";
+  }
+  return (tones.size() == 1 ? "the nearest tone of the list is " : "the nearest tones of the list are ") + list;
 }
 
 std::string FieldCount(std::size_t count, std::size_t headerCount) {
@@ -93,8 +116,78 @@ std::string UnknownFormat(std::string_view name) {
 
 std::string ImportRefused(std::string_view refusal) { return std::string(refusal) + "; nothing was written"; }
 
+namespace {
+
+// "3", "3 and 5", "1 to 4, 7 and 9": runs of three or more as a range.
+std::string NumberList(const std::vector<int>& numbers) {
+  std::vector<std::string> parts;
+  for (std::size_t i = 0; i < numbers.size();) {
+    std::size_t j = i;
+    while (j + 1 < numbers.size() && numbers[j + 1] == numbers[j] + 1) ++j;
+    if (j - i >= 2) {
+      parts.push_back(std::to_string(numbers[i]) + " to " + std::to_string(numbers[j]));
+    } else {
+      for (std::size_t k = i; k <= j; ++k) parts.push_back(std::to_string(numbers[k]));
+    }
+    i = j + 1;
+  }
+  std::string list;
+  for (std::size_t i = 0; i < parts.size(); ++i)
+    list += (i == 0 ? "" : i + 1 == parts.size() ? " and " : ", ") + parts[i];
+  return list;
+}
+
+// "row 3" or "rows 3 and 5".
+std::string Counted(const char* one, const std::vector<int>& numbers) {
+  const bool several = numbers.size() > 1;
+  return std::string(one) + (several ? "s " : " ") + NumberList(numbers);
+}
+
+}  // namespace
+
+std::string ImportedRows(const std::vector<int>& channelRows, const std::vector<int>& emptyRows) {
+  std::string text;
+  if (!channelRows.empty()) {
+    const bool one = channelRows.size() == 1;
+    text = std::to_string(channelRows.size()) + (one ? " channel went into " : " channels went into ") +
+           Counted("row", channelRows) + ".";
+  } else {
+    text = "No channel came in.";
+  }
+  if (!emptyRows.empty())
+    text += " " + Counted("Row", emptyRows) + (emptyRows.size() == 1 ? " has" : " have") + " no channel now.";
+  return text;
+}
+
+std::string ImportChanged(ImportChange change, const std::vector<int>& lines) {
+  const std::string on = Counted("line", lines);
+  switch (change) {
+    case ImportChange::kToneSentOnly:
+      return "Tone (sent only), " + on + ": the radio also listens for the tone it sends, so these channels now "
+             "hear only calls that carry it.";
+    case ImportChange::kNameDropped:
+      return "Names, " + on + ": dropped; the radio keeps no channel names.";
+    case ImportChange::kCommentDropped:
+      return "Comments, " + on + ": dropped; the radio keeps no comments.";
+    case ImportChange::kPowerDropped:
+      return "Power, " + on + ": dropped; the radio sends every channel with its own 0.5 W.";
+    case ImportChange::kModeDropped:
+      return "Mode other than NFM, " + on + ": dropped; every channel of the radio is narrow FM.";
+    case ImportChange::kFrequencyRounded:
+      return "Frequency, " + on + ": taken as the nearest of the radio's channels, within 2 kHz.";
+    case ImportChange::kNoFrequency:
+      return "No Frequency, " + on + ": skipped.";
+    case ImportChange::kLocationsInFileOrder:
+      return "Location, " + on + ": not a row from 1 to 16, so the memories went into rows 1, 2, ... in the order "
+             "of the file.";
+  }
+  return {};
+}
+
 std::string ImportPlace(std::string_view source, int line, int row, std::string_view column) {
-  std::string place = std::string(source) + ", line " + std::to_string(line);
+  // Line 0: the text as a whole.
+  std::string place(source);
+  if (line > 0) place += ", line " + std::to_string(line);
   if (row > 0) place += ", row " + std::to_string(row);
   if (!column.empty()) place += ", column " + std::string(column);
   return place;

@@ -4,9 +4,12 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace qm314 {
 class TextList;
+enum class ImportChange;
 }
 
 namespace qm314::messages {
@@ -23,6 +26,10 @@ std::string FileTooShort(const std::string& path, std::size_t size);
 std::string NotChannelData(const std::string& name);
 // The file could not be written; the previous file, if any, is left intact.
 std::string CannotSaveFile(const std::string& path, const std::string& reason);
+// Why a file the user protected is not replaced; mode is its st_mode.
+std::string WriteProtected(unsigned mode);
+// The file was replaced, but the system reported a failure making that last.
+std::string SavedButNotSynced(const std::string& path, const std::string& reason);
 
 // Why an imported text is refused: each follows the text, quoted.
 inline constexpr const char* kNotAGridText = "is not a text the channel grid can hold";
@@ -41,6 +48,8 @@ inline constexpr const char* kNotSimplex =
 inline constexpr const char* kNotAToneMode = "is not a Tone of the form: empty, Tone, TSQL, DTCS or Cross";
 inline constexpr const char* kNotARadioTone =
     "is not a tone the radio has (one of its 38 numbered tones or the 12 others of the Tones list)";
+// The tones of the Tones list nearest to a refused text in Hz, each (Hz, cell text).
+std::string NearestTones(const std::vector<std::pair<std::string, std::string>>& tones);
 inline constexpr const char* kNotARadioCode = "is not a DCS code the radio has";
 inline constexpr const char* kNotOnePolarity =
     "is not NN or RR: the radio uses one code, normal or inverted, for sending and receiving";
@@ -69,7 +78,14 @@ std::string UnknownFormat(std::string_view name);
 // the place and the reason.
 std::string ImportRefused(std::string_view refusal);
 
-// Where a refused import went wrong: "plan.csv, line 5, row 3, column Tone".
+// What an import did: "3 channels went into rows 1 to 3 and 16." and which
+// given rows have no channel now.
+std::string ImportedRows(const std::vector<int>& channelRows, const std::vector<int>& emptyRows);
+// One kind of change an import made, with the lines of the file that had it.
+std::string ImportChanged(ImportChange change, const std::vector<int>& lines);
+
+// Where a refused import went wrong: "plan.csv, line 5, row 3, column Tone";
+// line 0 names the source alone.
 std::string ImportPlace(std::string_view source, int line, int row, std::string_view column);
 
 }  // namespace qm314::messages

@@ -2,6 +2,7 @@
 // plans in: one memory per line, frequencies in MHz, tones in Hz, DCS codes in
 // octal digits, columns found by their header names.  Only what this radio can
 // hold comes in; anything else refuses the file with its place named.
+#include <algorithm>
 #include <array>
 #include <map>
 #include <optional>
@@ -9,6 +10,7 @@
 #include <variant>
 
 #include "radio/channel_csv_forms.h"
+#include "radio/cell_texts.h"
 #include "radio/channel_rows.h"
 #include "radio/code_tables.h"
 #include "radio/image.h"
@@ -36,32 +38,9 @@ constexpr std::string_view kIdleCode = "023";
 constexpr std::string_view kNormalPair = "NN";
 constexpr std::string_view kInvertedPair = "RR";
 
-// The value of a plain decimal ("446.006250") in units of 10^-decimals, or
-// nothing when the text is not one or has digits finer than the unit.
-std::optional<long long> ScaledDecimal(std::string_view text, int decimals) {
-  const std::size_t point = text.find('.');
-  const std::string_view whole = text.substr(0, point);
-  const std::string_view fraction = point == std::string_view::npos ? std::string_view() : text.substr(point + 1);
-  if (whole.empty() || whole.size() > 9 || !IsAllDigits(whole)) return std::nullopt;
-  if (point != std::string_view::npos && !IsAllDigits(fraction)) return std::nullopt;
-  long long value = LeadingInteger(whole);
-  for (int k = 0; k < decimals; ++k)
-    value = value * 10 + (static_cast<std::size_t>(k) < fraction.size() ? fraction[static_cast<std::size_t>(k)] - '0' : 0);
-  for (std::size_t k = static_cast<std::size_t>(decimals); k < fraction.size(); ++k)
-    if (fraction[k] != '0') return std::nullopt;
-  return value;
-}
-
 std::string PaddedNumber(long long value, std::size_t digits) {
   std::string text = std::to_string(value);
   return text.size() < digits ? std::string(digits - text.size(), '0') + text : text;
-}
-
-// Whole and fraction with a '.', whatever the locale says.
-std::string Decimal(long long scaled, int decimals) {
-  long long unit = 1;
-  for (int k = 0; k < decimals; ++k) unit *= 10;
-  return std::to_string(scaled / unit) + "." + PaddedNumber(scaled % unit, static_cast<std::size_t>(decimals));
 }
 
 long long ChannelHz(int index) { return *ScaledDecimal(ChannelFrequencyList().at(index), 6); }
@@ -104,24 +83,40 @@ struct RowTexts {
 };
 using Mapped = std::variant<RowTexts, LineRefusal>;
 
-std::optional<std::string> ChannelOf(std::string_view frequency) {
+// The index of the channel within tolerance of a frequency in MHz; exact says
+// whether the frequency is the channel's own.
+std::optional<int> ChannelOf(std::string_view frequency, bool& exact) {
   const auto hz = ScaledDecimal(frequency, 6);
   if (!hz) return std::nullopt;
-  for (int i = 0; i < ChannelFrequencyList().count(); ++i)
-    if (*hz >= ChannelHz(i) - kChannelToleranceHz && *hz <= ChannelHz(i) + kChannelToleranceHz)
-      return FormatTwoDigits(i + 1);
+  for (int i = 0; i < ChannelFrequencyList().count(); ++i) {
+    if (*hz >= ChannelHz(i) - kChannelToleranceHz && *hz <= ChannelHz(i) + kChannelToleranceHz) {
+      exact = *hz == ChannelHz(i);
+      return i;
+    }
+  }
   return std::nullopt;
 }
 
-// A tone in Hz as the Tones column holds it: its number, or its text when the
-// list holds it beyond the numbered ones.
-std::optional<std::string> ToneCellOf(std::string_view hertz) {
-  const auto tenths = ScaledDecimal(hertz, 1);
-  if (!tenths) return std::nullopt;
-  const std::string text = Decimal(*tenths, 1);
-  if (const int number = StandardToneList().find(text); number >= 0) return FormatTwoDigits(number + 1);
-  if (ToneCodeTable().contains(text)) return text;
-  return std::nullopt;
+// Whether a Power text is the half watt every channel of the radio sends with
+// ("0.5W", "0.50 W", "500mW"); an empty one says nothing.
+bool IsRadioPower(std::string_view power) {
+  if (power.empty()) return true;
+  const bool milli = power.size() > 2 && power.substr(power.size() - 2) == "mW";
+  if (!milli && power.back() != 'W') return false;
+  const std::string_view number = TrimSpaces(power.substr(0, power.size() - (milli ? 2 : 1)));
+  return milli ? ScaledDecimal(number, 0) == 500 : ScaledDecimal(number, 1) == 5;
+}
+
+// What of a memory that became a row the radio does not keep as the file meant it.
+void NoteChanges(const MemoryLine& memory, bool exactFrequency, ImportReport& report) {
+  const int line = memory.line();
+  if (memory["Tone"] == "Tone") report.note(ImportChange::kToneSentOnly, line);
+  if (!memory["Name"].empty()) report.note(ImportChange::kNameDropped, line);
+  if (!memory["Comment"].empty()) report.note(ImportChange::kCommentDropped, line);
+  if (!IsRadioPower(memory["Power"])) report.note(ImportChange::kPowerDropped, line);
+  if (const std::string_view mode = memory["Mode"]; !mode.empty() && mode != "NFM")
+    report.note(ImportChange::kModeDropped, line);
+  if (!exactFrequency) report.note(ImportChange::kFrequencyRounded, line);
 }
 
 // The code's three digits as the lists write them ("23" is "023").
@@ -135,8 +130,8 @@ std::optional<std::string> CodeDigits(std::string_view code) {
 // The tone and code a memory sends with, once checked that it receives with the same.
 std::variant<std::string, LineRefusal> TonesOf(const MemoryLine& memory) {
   const auto tone = [&](std::string_view column) -> std::variant<std::string, LineRefusal> {
-    if (auto cell = ToneCellOf(memory[column])) return *cell;
-    return memory.refuse(column, messages::kNotARadioTone);
+    if (auto cell = ToneCellOfHertz(memory[column])) return *cell;
+    return memory.refuse(column, ToneRefusal(messages::kNotARadioTone, memory[column]));
   };
   const auto code = [&](std::string_view codeColumn) -> std::variant<std::string, LineRefusal> {
     const auto digits = CodeDigits(memory[codeColumn]);
@@ -168,10 +163,10 @@ std::variant<std::string, LineRefusal> TonesOf(const MemoryLine& memory) {
   return memory.refuse("CrossMode", messages::kCrossSidesDiffer);
 }
 
-Mapped MapMemory(const MemoryLine& memory) {
+Mapped MapMemory(const MemoryLine& memory, bool& exactFrequency) {
   RowTexts row;
-  if (auto channel = ChannelOf(memory["Frequency"])) {
-    row.channel = *channel;
+  if (auto channel = ChannelOf(memory["Frequency"], exactFrequency)) {
+    row.channel = FormatTwoDigits(*channel + 1);
   } else {
     return memory.refuse("Frequency", messages::kNotAChannelFrequency);
   }
@@ -220,7 +215,7 @@ ToneFields ToneFieldsOf(ConstChannelRecord record) {
     fields.pair = inverted ? kInvertedPair : kNormalPair;
   } else {
     fields.mode = "TSQL";
-    fields.tone = Decimal(100 * BcdValue(high) + BcdValue(low), 1);
+    fields.tone = FormatScaled(100 * BcdValue(high) + BcdValue(low), 1);
   }
   return fields;
 }
@@ -231,7 +226,7 @@ std::string MemoryLineOf(int row, ConstChannelRecord record) {
   const ToneFields tone = ToneFieldsOf(record);
   const std::string_view skip = record.isScanned() ? "" : "S";
   const std::array<std::string, kHeader.size()> fields = {
-      std::to_string(row), "", Decimal(tenHz * 10, 6), "", Decimal(0, 6), std::string(tone.mode), tone.tone,
+      std::to_string(row), "", FormatScaled(tenHz * 10, 6), "", FormatScaled(0, 6), std::string(tone.mode), tone.tone,
       tone.tone, tone.code, std::string(tone.pair), tone.code, "Tone->Tone", "NFM", "12.50", std::string(skip),
       "0.5W", "", "", "", "", ""};
   std::string line;
@@ -269,12 +264,17 @@ ChannelImport ReadRadioCsv(const std::vector<CsvRecord>& records, const ChannelT
     if (columns.find(needed) == columns.end())
       return Refused(header.line, 0, {}, {}, messages::HeaderLacks(needed));
 
+  ImportReport report;
   std::vector<MemoryLine> memories;
   for (std::size_t i = 1; i < records.size(); ++i) {
     const MemoryLine memory(records[i], columns);
     if (records[i].fields.size() != header.fields.size())
       return Refused(memory.line(), 0, {}, {}, messages::FieldCount(records[i].fields.size(), header.fields.size()));
-    if (!memory["Frequency"].empty()) memories.push_back(memory);
+    if (!memory["Frequency"].empty()) {
+      memories.push_back(memory);
+    } else {
+      report.note(ImportChange::kNoFrequency, memory.line());
+    }
   }
   if (memories.empty()) return Refused(records.back().line, 0, {}, {}, messages::kNoRows);
   if (memories.size() >= ChannelTable::kRows) {
@@ -284,7 +284,11 @@ ChannelImport ReadRadioCsv(const std::vector<CsvRecord>& records, const ChannelT
 
   // Locations 1-16 are the rows; a file numbered otherwise fills rows 1, 2, ... in order.
   bool byLocation = true;
-  for (const MemoryLine& memory : memories) byLocation = byLocation && RowOfLocation(memory["Location"]) != 0;
+  for (const MemoryLine& memory : memories) {
+    if (RowOfLocation(memory["Location"]) != 0) continue;
+    byLocation = false;
+    report.note(ImportChange::kLocationsInFileOrder, memory.line());
+  }
 
   ChannelTable result = current;
   int givenBy[ChannelTable::kRows] = {};
@@ -295,15 +299,19 @@ ChannelImport ReadRadioCsv(const std::vector<CsvRecord>& records, const ChannelT
       return Refused(memory.line(), row, "Location", std::string(memory["Location"]),
                      messages::RowGivenTwice(row, givenBy[row]));
     givenBy[row] = memory.line();
-    const Mapped mapped = MapMemory(memory);
+    bool exactFrequency = true;
+    const Mapped mapped = MapMemory(memory, exactFrequency);
     if (const auto* refusal = std::get_if<LineRefusal>(&mapped))
       return Refused(memory.line(), row, refusal->column, refusal->value, refusal->reason);
     const RowTexts& texts = std::get<RowTexts>(mapped);
     AssignChannel(result, row, texts.channel);
     result.setText(row, ChannelTable::kColTones, texts.tones);
     result.setText(row, ChannelTable::kColScan, texts.scan);
+    report.channelRows.push_back(row);
+    NoteChanges(memory, exactFrequency, report);
   }
-  return ChannelImport{result, std::nullopt};
+  std::sort(report.channelRows.begin(), report.channelRows.end());
+  return ChannelImport{result, std::nullopt, std::move(report)};
 }
 
 }  // namespace qm314

@@ -45,8 +45,13 @@ std::vector<ReportLine> BuildReport(const ChannelTable& table, const PanelSelect
   for (int row = 0; row < ChannelTable::kRows; ++row) {
     if (table.text(row, ChannelTable::kColChannel).empty()) continue;
     std::vector<std::string> texts;
-    for (int col = 0; col < ChannelTable::kCols; ++col)
-      if (shown[static_cast<std::size_t>(col)]) texts.push_back(table.text(row, col));
+    for (int col = 0; col < ChannelTable::kCols; ++col) {
+      if (!shown[static_cast<std::size_t>(col)]) continue;
+      // A tone prints as the file stores it, so the form and the file it was
+      // saved to print alike: a Tones cell "Off" prints as no tone, as decode shows it.
+      const bool tone = row > 0 && col == ChannelTable::kColTones;
+      texts.push_back(tone ? StoredToneText(table.text(row, col)) : table.text(row, col));
+    }
     lines.push_back(Line(ReportLineKind::kTableRow, std::move(texts)));
   }
   return lines;

@@ -1,6 +1,6 @@
-// What the report's layout needs from a printing surface: twips mapping, fonts
-// made by height and width, their metrics, and text placed at a point.  The
-// printer, the preview and the tests each supply one.
+// What the printouts' layouts need from a printing surface: twips mapping,
+// fonts made by height and width, their metrics, text placed at a point, and
+// straight rules.  The printer, the preview and the tests each supply one.
 #pragma once
 
 #include <cstdint>
@@ -48,6 +48,8 @@ class ReportCanvas {
   virtual ReportTextMetrics GetTextMetrics() const = 0;
   // Draws text in the selected font with its top-left corner at (x, y).
   virtual void TextOut(int x, int y, const std::string& text) = 0;
+  // A solid black line from (x1, y1) to (x2, y2), width twips thick.
+  virtual void DrawLine(int x1, int y1, int x2, int y2, int width) = 0;
 };
 
 }  // namespace qm314

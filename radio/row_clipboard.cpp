@@ -4,6 +4,7 @@
 #include "radio/channel_csv_forms.h"
 #include "radio/channel_rows.h"
 #include "radio/code_tables.h"
+#include "radio/image_file.h"
 #include "radio/messages.h"
 
 namespace qm314 {
@@ -34,6 +35,7 @@ std::string RowsAsClipboardText(const ChannelTable& grid, const std::vector<int>
 }
 
 RowsPaste PasteRows(std::string_view text, const ChannelTable& current, int firstRow) {
+  if (text.size() > kMaxTextFileSize) return {Refused(0, 0, {}, {}, messages::TextFileTooLarge(kMaxTextFileSize))};
   const CsvParse csv = ParseCsv(text, SeparatorOf(text));
   if (!csv.ok()) return {Refused(csv.errorLine, 0, {}, {}, csv.error)};
   std::vector<CsvRecord> records = csv.records;
@@ -66,7 +68,7 @@ RowsPaste PasteRows(std::string_view text, const ChannelTable& current, int firs
     for (int col = ChannelTable::kColChannel; col < ChannelTable::kCols; ++col)
       result.setText(row, col, hasChannel ? cells[static_cast<std::size_t>(col)] : std::string());
   }
-  return {ChannelImport{result, std::nullopt}, firstRow + count - 1};
+  return {ChannelImport{result, std::nullopt, {}}, firstRow + count - 1};
 }
 
 }  // namespace qm314

@@ -24,7 +24,8 @@ struct RowsPaste {
 // current with the clipboard's rows written from firstRow down, one row per
 // line; the CH column only has to be a row number.  A pasted row keeps the
 // rule of an edit: without a Channel its other cells are empty.  A refusal
-// names the grid row the line was going to.
+// names the grid row the line was going to.  A text past kMaxTextFileSize
+// bytes is refused before it is parsed, as a file of that size is.
 RowsPaste PasteRows(std::string_view text, const ChannelTable& current, int firstRow);
 
 }  // namespace qm314

@@ -132,6 +132,31 @@ std::string FormatTwoDigits(int value) {
   return buffer;
 }
 
+std::optional<long long> ScaledDecimal(std::string_view text, int decimals) {
+  const std::size_t point = text.find('.');
+  const std::string_view whole = text.substr(0, point);
+  const std::string_view fraction = point == std::string_view::npos ? std::string_view() : text.substr(point + 1);
+  if (whole.empty() || whole.size() > 9 || !IsAllDigits(whole)) return std::nullopt;
+  if (point != std::string_view::npos && !IsAllDigits(fraction)) return std::nullopt;
+  long long value = LeadingInteger(whole);
+  for (std::size_t k = 0; k < static_cast<std::size_t>(decimals); ++k)
+    value = value * 10 + (k < fraction.size() ? fraction[k] - '0' : 0);
+  for (std::size_t k = static_cast<std::size_t>(decimals); k < fraction.size(); ++k)
+    if (fraction[k] != '0') return std::nullopt;
+  return value;
+}
+
+std::string FormatScaled(long long scaled, int decimals) {
+  long long unit = 1;
+  for (int k = 0; k < decimals; ++k) unit *= 10;
+  const std::string sign = scaled < 0 ? "-" : "";
+  if (scaled < 0) scaled = -scaled;
+  std::string fraction = std::to_string(scaled % unit);
+  if (fraction.size() < static_cast<std::size_t>(decimals))
+    fraction.insert(0, static_cast<std::size_t>(decimals) - fraction.size(), '0');
+  return sign + std::to_string(scaled / unit) + "." + fraction;
+}
+
 bool IsAllDigits(std::string_view text) {
   if (text.empty()) return false;
   for (char c : text)

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -29,6 +30,15 @@ std::string FormatTwoDigits(int value);
 
 // "25 06 60 44": each byte as two upper-case hex digits, single spaces between.
 std::string HexBytes(const std::uint8_t* bytes, std::size_t count);
+
+// The value of a plain decimal ("446.006250", "88.5", "100") in units of
+// 10^-decimals, or nothing when the text is not one (no sign, no exponent, at
+// most 9 whole digits) or has non-zero digits finer than the unit.
+std::optional<long long> ScaledDecimal(std::string_view text, int decimals);
+
+// A value in units of 10^-decimals written with exactly that many decimals
+// after a '.', whatever the locale: FormatScaled(885, 1) is "88.5".
+std::string FormatScaled(long long scaled, int decimals);
 
 // True for a non-empty text of decimal digits only.
 bool IsAllDigits(std::string_view text);

@@ -24,4 +24,4 @@ if ! IFS= read -r -t 10 device <&"$sim_out" || [ -z "$device" ]; then
 fi
 echo "Simulated radio on $device (COM1); its memory is kept in $memory"
 
-QM314_COM1="$device" build/app/qm314 "$@"
+QM314_COM1="$device" build/desktop/app/qm314 "$@"

@@ -74,12 +74,36 @@ void BrowserSerialPort::purge(unsigned flags) {
   if ((flags & kPurgeRxClear) != 0) qm314_line_purge();
 }
 
+void BrowserSerialPort::setCancelTest(std::function<bool()> test) {
+  cancelTest_ = std::move(test);
+  cancelDeadline_ = -1;
+}
+
+double BrowserSerialPort::cancelDeadline() {
+  if (cancelDeadline_ < 0 && cancelTest_ && cancelTest_()) cancelDeadline_ = emscripten_get_now() + kCancelGraceMs;
+  return cancelDeadline_;
+}
+
+namespace {
+
+// The earlier of two deadlines, where below zero is none.
+double Earlier(double a, double b) {
+  if (a < 0) return b;
+  if (b < 0) return a;
+  return std::min(a, b);
+}
+
+}  // namespace
+
 bool BrowserSerialPort::write(const std::uint8_t* bytes, std::size_t n) {
   if (!open_) return false;
   const double budgetMs = static_cast<double>(timeouts_.writeTotalMultiplier) * static_cast<double>(n) +
                           timeouts_.writeTotalConstant;
-  // No budget means no limit, as on Windows.
-  return qm314_line_write(bytes, static_cast<int>(n), budgetMs > 0 ? budgetMs : -1) != 0;
+  // No budget means no limit, as on Windows; after a Cancel, the grace is the limit.
+  const double now = emscripten_get_now();
+  const double deadline = Earlier(budgetMs > 0 ? now + budgetMs : -1, cancelDeadline());
+  if (deadline >= 0 && deadline <= now) return false;
+  return qm314_line_write(bytes, static_cast<int>(n), deadline < 0 ? -1 : deadline - now) != 0;
 }
 
 bool BrowserSerialPort::read(std::uint8_t* buf, std::size_t n, std::size_t& got) {
@@ -95,13 +119,20 @@ bool BrowserSerialPort::read(std::uint8_t* buf, std::size_t n, std::size_t& got)
   while (got < n) {
     double deadline = totalDeadline;
     // The interval time-out only runs once the first byte has come.
-    if (intervalMs > 0 && got > 0) {
-      const double intervalDeadline = lastByte + intervalMs;
-      deadline = deadline < 0 ? intervalDeadline : std::min(deadline, intervalDeadline);
-    }
+    if (intervalMs > 0 && got > 0) deadline = Earlier(deadline, lastByte + intervalMs);
+    // A Cancel ends the wait as its time-out would: success with a short count.
+    deadline = Earlier(deadline, cancelDeadline());
+    const double now = emscripten_get_now();
     // Below zero the line waits without a limit.
-    const int state = qm314_line_wait(deadline < 0 ? -1 : std::max(0.0, deadline - emscripten_get_now()));
-    if (state == kTimedOut) return true;  // success with a short count
+    double wait = deadline < 0 ? -1 : std::max(0.0, deadline - now);
+    // Until the cancel test says yes, it is asked between slices of the wait.
+    const bool sliced = cancelTest_ && cancelDeadline_ < 0 && (wait < 0 || wait > kCancelLookMs);
+    if (sliced) wait = kCancelLookMs;
+    const int state = qm314_line_wait(wait);
+    if (state == kTimedOut) {
+      if (sliced) continue;
+      return true;  // success with a short count
+    }
     if (state != kInputWaiting) return false;  // the line is gone
     got += static_cast<std::size_t>(qm314_line_take(buf + got, static_cast<int>(n - got)));
     lastByte = emscripten_get_now();

@@ -4,6 +4,7 @@
 // buffers what the port's reader brings and wakes the waits on it.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "link/pacer.h"
@@ -29,12 +30,18 @@ class BrowserSerialPort final : public SerialPort {
   bool read(std::uint8_t* buf, std::size_t n, std::size_t& got) override;
   void close() override;
   bool isOpen() const override { return open_; }
+  void setCancelTest(std::function<bool()> test) override;
 
  private:
   BrowserSerialPort() = default;
+  // When a wait must end at the latest once the cancel test has said yes;
+  // below zero while it has not.
+  double cancelDeadline();
 
   bool open_ = true;
   CommTimeouts timeouts_{};
+  std::function<bool()> cancelTest_;
+  double cancelDeadline_ = -1;
 };
 
 // Pauses that keep their length to the millisecond, where a page's timers

@@ -18,7 +18,7 @@
 #include "editor/messages.h"
 #include "editor/shell_texts.h"
 #include "link/messages.h"
-#include "link/transfer_template.h"
+#include "desktop/link/transfer_template.h"
 #include "radio/cell_meanings.h"
 #include "radio/channel_exchange.h"
 #include "radio/document_json.h"

@@ -76,13 +76,14 @@ test('a read brings the radio\'s 1024 bytes; a write with verify leaves the radi
   assert.equal(writing.isOpen, false);
 });
 
-test('a radio that never answers: fifteen wake-ups, then the communication error with Retry and Cancel', async () => {
+test('a radio that never answers: fifteen wake-ups, then the communication error with Retry and Cancel', async (t) => {
   const m = await loadModule();
+  const unread = path.join(scratchFolder(t), 'unread.int');
   const port = new SimPort(simPath, ['--fault', 'silent']);
   const native = await ptySim(['--fault', 'silent']);
   const seen = recorder({answers: ['Cancel']});
   const started = performance.now();
-  const [cli, read] = await Promise.all([cliAsync(['read', native.device, '-o', '/dev/null']),
+  const [cli, read] = await Promise.all([cliAsync(['read', native.device, '-o', unread]),
                                          m.readRadio(port, seen.events)]);
   const seconds = (performance.now() - started) / 1000;
   await Promise.all([native.stop(), port.stop()]);
@@ -107,7 +108,7 @@ test('a block left without its ACK, a radio unplugged in the middle, and Retry a
     const retries = String(answers.filter((answer) => answer === 'Retry').length);
     const [cli, result] = await Promise.all([
       cliAsync(direction === 'write' ? ['write', native.device, file, '--retries', retries]
-                                     : ['read', native.device, '-o', '/dev/null', '--retries', retries]),
+                                     : ['read', native.device, '-o', path.join(folder, 'unread.int'), '--retries', retries]),
       direction === 'write' ? m.writeRadio(port, fs.readFileSync(file), seen.events) : m.readRadio(port, seen.events)]);
     await Promise.all([native.stop(), port.stop()]);
     assert.equal(port.isOpen, false);
@@ -146,6 +147,21 @@ test('Cancel ends the write after the block that runs, with the port closed', as
                'settings are now a mix of old and new. Writing to the radio again completes them.');
   const writes = fs.readFileSync(log, 'utf8').split('\n').filter((line) => line.startsWith('write '));
   assert.deepEqual(writes, ['write 0x000', 'write 0x008', 'write 0x010', 'write 0x018', 'write 0x020']);
+  assert.equal(port.isOpen, false);
+});
+
+test('a Cancel while a silent radio is awaited ends the wait at once, not at the end of its time-out', async () => {
+  const m = await loadModule();
+  const port = new SimPort(simPath, ['--fault', 'silent']);
+  const seen = recorder();
+  const started = performance.now();
+  seen.events.cancelled = () => performance.now() - started > 300;
+  const result = await m.readRadio(port, seen.events);
+  const seconds = (performance.now() - started) / 1000;
+  await port.stop();
+  assert.equal(result.outcome, 'cancelled');
+  // A wake-up waits 1.24 s for its answer; the Cancel ends it within its grace.
+  assert.ok(seconds < 0.8, `the read ended ${seconds} s after its start`);
   assert.equal(port.isOpen, false);
 });
 

@@ -4,16 +4,21 @@
 // and the next radios come by Enter or by themselves.
 #include <gtest/gtest.h>
 
+#include <pty.h>
 #include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <fstream>
 #include <map>
 #include <thread>
 
 #include "link/posix_serial_port.h"
 #include "process.h"
+#include "radio/csv.h"
 #include "scratch_test.h"
 
 namespace qm314::e2e {
@@ -27,22 +32,23 @@ std::vector<std::string> Lines(const std::string& path) {
 }
 
 std::vector<std::string> Fields(const std::string& line) {
-  // The log quotes only its message column, and these messages hold no quotes.
-  std::vector<std::string> fields;
-  std::string field;
-  bool quoted = false;
-  for (const char c : line) {
-    if (c == '"') {
-      quoted = !quoted;
-    } else if (c == ',' && !quoted) {
-      fields.push_back(field);
-      field.clear();
-    } else {
-      field += c;
-    }
-  }
-  fields.push_back(field);
-  return fields;
+  const CsvParse parsed = ParseCsv(line);
+  return parsed.ok() && parsed.records.size() == 1 ? parsed.records[0].fields : std::vector<std::string>{};
+}
+
+// The unfinished write's words, as a single write says them.
+std::string Unfinished(int blocks) {
+  return "The write to the radio did not complete: the radio took " + std::to_string(blocks) +
+         " of the 123 blocks, so its settings are now a mix of old and new. Writing to the radio again completes "
+         "them.";
+}
+
+// R running or S sleeping; T when a signal stopped it.
+char ProcessState(pid_t pid) {
+  std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+  std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+  const std::size_t end = text.rfind(')');
+  return end == std::string::npos || end + 2 >= text.size() ? '?' : text[end + 2];
 }
 
 bool PortIsFree(const std::string& device) {
@@ -65,53 +71,64 @@ class BatchWrite : public ScratchTest {
   std::vector<std::uint8_t> radioBefore = RandomBytes(16);
 };
 
-TEST_F(BatchWrite, AFailingRadioLeavesTheOthersWrittenAndVerifiedAndEveryRadioIsLogged) {
-  Sim sim({"--image", path("radio.bin"), "--save", path("radio.bin"), "--fault", "2:no-ack@40"}, 3);
+TEST_F(BatchWrite, FailingRadiosLeaveTheOthersWrittenAndVerifiedAndEveryRadioIsLogged) {
+  // Radio 2 stops acknowledging at block 40; radio 3 keeps block 30 wrong.
+  Sim sim({"--image", path("radio.bin"), "--save", path("radio.bin"), "--fault", "2:no-ack@40", "3:corrupt@30"}, 3);
   const Finished write =
       RunCli({"write", ports(sim), path("new.int"), "--verify", "--log", path("radios.csv")}, 90);
   EXPECT_EQ(write.status, 1);
   const std::vector<std::string>& d = sim.devices();
-  EXPECT_NE(write.out.find(d[1] + ": failed: Error had happen,please try again\n"), std::string::npos) << write.out;
+  const std::string halfWritten = "Error had happen,please try again. " + Unfinished(40);
+  EXPECT_NE(write.out.find(d[1] + ": failed: " + halfWritten + "\n"), std::string::npos) << write.out;
   EXPECT_NE(write.out.find(d[0] + ": verified\n"), std::string::npos) << write.out;
-  EXPECT_NE(write.out.find(d[2] + ": verified\n"), std::string::npos) << write.out;
-  EXPECT_NE(write.out.find("3 radios: 2 written, 2 verified, 1 failed\n"), std::string::npos) << write.out;
+  const std::string differs = "Verify After Write: 1 of 123 written blocks differs from what the radio holds:";
+  EXPECT_NE(write.out.find(d[2] + ": verify failed: " + differs + "\n  block 30 at 0x0F0-0x0F7: "),
+            std::string::npos)
+      << write.out;
+  EXPECT_NE(write.out.find("3 writes on 3 ports: 2 written, 1 verified, 2 failed\n"), std::string::npos) << write.out;
 
-  // sha256sum, not the program's own digest, says what the file holds.
+  // sha256sum, not the program's own digest, says what the file holds and
+  // what the radio holds after its write.
   Child sum("/usr/bin/sha256sum", {path("new.int")});
-  const std::string digest = sum.firstLine().substr(0, 64);
+  const std::string fileDigest = sum.firstLine().substr(0, 64);
+  const std::vector<std::uint8_t> file = ReadFile(path("new.int"));
+  WriteFile(path("written.bin"), std::vector<std::uint8_t>(file.begin(), file.begin() + 0x3D8));
+  Child writtenSum("/usr/bin/sha256sum", {path("written.bin")});
+  const std::string writtenDigest = writtenSum.firstLine().substr(0, 64);
   const std::vector<std::string> log = Lines(path("radios.csv"));
   ASSERT_EQ(log.size(), 4u);
-  EXPECT_EQ(log[0], "time,port,device,outcome,message,identification,sha256");
+  EXPECT_EQ(log[0], "time,port,device,outcome,message,identification,file_sha256,written_sha256");
   std::map<std::string, std::vector<std::string>> byPort;
   for (std::size_t i = 1; i < log.size(); ++i) {
     const std::vector<std::string> f = Fields(log[i]);
-    ASSERT_EQ(f.size(), 7u) << log[i];
+    ASSERT_EQ(f.size(), 8u) << log[i];
     // Local time with its offset, to the second: 2024-05-01T14:03:22+02:00.
     EXPECT_EQ(f[0].size(), 25u) << f[0];
     EXPECT_EQ(f[0][10], 'T');
     EXPECT_EQ(f[0][22], ':');
-    EXPECT_EQ(f[6], digest);
+    EXPECT_EQ(f[6], fileDigest);
+    EXPECT_EQ(f[7], writtenDigest);
     byPort[f[1]] = f;
   }
   // Each radio says who it is; the simulated ones end with their number.
   EXPECT_EQ(byPort[d[0]][3], "verified");
   EXPECT_EQ(byPort[d[0]][5], "514D333134530100");
   EXPECT_EQ(byPort[d[1]][3], "failed");
-  EXPECT_EQ(byPort[d[1]][4], "Error had happen,please try again");
+  EXPECT_EQ(byPort[d[1]][4], halfWritten);
   EXPECT_EQ(byPort[d[1]][5], "514D333134530101");
-  EXPECT_EQ(byPort[d[2]][3], "verified");
-  EXPECT_EQ(byPort[d[2]][4], "");
+  EXPECT_EQ(byPort[d[2]][3], "verify failed");
+  EXPECT_EQ(byPort[d[2]][4].rfind(differs + " block 30 at 0x0F0-0x0F7: 8 bytes differ", 0), 0u) << byPort[d[2]][4];
   EXPECT_EQ(byPort[d[2]][2], d[2]);
 
   sim.stop();
-  const std::vector<std::uint8_t> file = ReadFile(path("new.int"));
   for (int radio : {1, 2, 3}) {
     const std::vector<std::uint8_t> memory = ReadFile(path("radio-" + std::to_string(radio) + ".bin"));
     ASSERT_EQ(memory.size(), 1024u) << radio;
     // Radio 2 kept blocks 0-40 (the last one unacknowledged) and its own bytes beyond.
     const std::size_t writtenUpTo = radio == 2 ? 41 * 8 : 0x3D8;
     for (std::size_t i = 0; i < 1024; ++i) {
-      ASSERT_EQ(memory[i], i < writtenUpTo ? file[i] : radioBefore[i]) << "radio " << radio << " offset " << i;
+      const std::uint8_t kept = radio == 3 && i / 8 == 30 ? file[i] ^ 0xFF : file[i];
+      ASSERT_EQ(memory[i], i < writtenUpTo ? kept : radioBefore[i]) << "radio " << radio << " offset " << i;
     }
   }
 }
@@ -151,27 +168,36 @@ TEST_F(BatchWrite, StopInTheMiddleClosesEveryPortAndSendsNoFurtherBlock) {
       if (f[1] != device) continue;
       found = true;
       EXPECT_EQ(f[3], "failed");
-      EXPECT_EQ(f[4], "stopped after " + std::to_string(after) + " of 123 blocks were written");
+      EXPECT_EQ(f[4], "stopped. " + Unfinished(after));
     }
     EXPECT_TRUE(found) << device;
   }
 }
 
-TEST_F(BatchWrite, RepeatWritesTheNextRadiosAtEachLineOfInput) {
+TEST_F(BatchWrite, RepeatWritesTheNextRadiosAtEachLineOfInputAndCountsWrites) {
   Sim sim({}, 2);
-  // One Enter, then the end of input: two rounds.
+  // One Enter without a swap, then the end of input: the same radios twice.
   Child cli("/bin/sh", {"-c", "printf '\\n' | " + std::string(QM314_CLI_PATH) + " write " + ports(sim) + " " +
                                   path("new.int") + " --repeat --log " + path("radios.csv")});
   const Finished write = cli.wait(60);
   EXPECT_EQ(write.status, 0) << write.err;
-  EXPECT_NE(write.out.find("2 radios: 2 written, 0 verified, 0 failed\n"), std::string::npos) << write.out;
-  EXPECT_NE(write.out.find("4 radios: 4 written, 0 verified, 0 failed\n"), std::string::npos) << write.out;
-  EXPECT_EQ(CountLinesStartingWith(path("radios.csv"), "20"), 4);
+  EXPECT_NE(write.out.find("2 writes on 2 ports: 2 written, 0 verified, 0 failed\n"), std::string::npos) << write.out;
+  EXPECT_NE(write.out.find("4 writes on 2 ports: 4 written, 0 verified, 0 failed\n"), std::string::npos) << write.out;
+  const std::string again = "written: the same radio again, by its identification\n";
+  for (const std::string& device : sim.devices()) {
+    const std::size_t first = write.out.find(device + ": written\n");
+    EXPECT_LT(first, write.out.find(device + ": " + again)) << write.out;
+  }
+  const std::vector<std::string> log = Lines(path("radios.csv"));
+  ASSERT_EQ(log.size(), 5u);
+  for (std::size_t i = 1; i < log.size(); ++i) {
+    EXPECT_EQ(Fields(log[i]).at(4), i <= 2 ? "" : "the same radio again, by its identification") << log[i];
+  }
 }
 
-TEST_F(BatchWrite, WaitingForRadiosWritesEachOnceAndTheNextAfterTheSwap) {
-  // Off long enough for a wake-up to go unanswered.
-  Sim sim({"--swap-gap", "2000"}, 2);
+TEST_F(BatchWrite, WaitingForRadiosWritesEachOnceAndTheNextAfterEachSwap) {
+  // Swaps quicker than a wake-up: the next radios are known by their identification.
+  Sim sim({"--swap-gap", "300"}, 2);
   Child cli(QM314_CLI_PATH,
             {"write", ports(sim), path("new.int"), "--repeat", "--wait-for-radio", "--log", path("radios.csv")});
   auto logged = [this] { return CountLinesStartingWith(path("radios.csv"), "20"); };
@@ -183,20 +209,124 @@ TEST_F(BatchWrite, WaitingForRadiosWritesEachOnceAndTheNextAfterTheSwap) {
   // The same radios stay on: they are woken again and again, never written again.
   std::this_thread::sleep_for(std::chrono::milliseconds(2500));
   EXPECT_EQ(logged(), 2);
-  sim.process().signal(SIGUSR1);
-  ASSERT_EQ(waitFor(4), 4);
+  for (int swaps = 1; swaps <= 2; ++swaps) {
+    sim.process().signal(SIGUSR1);
+    ASSERT_EQ(waitFor(2 + 2 * swaps), 2 + 2 * swaps);
+  }
   cli.signal(SIGINT);
   const Finished stopped = cli.wait(10);
   EXPECT_EQ(stopped.status, 0) << stopped.err;
   // The next radios are others: their serial numbers follow the first two.
   std::vector<std::string> identities;
-  for (const std::string& line : Lines(path("radios.csv"))) identities.push_back(Fields(line)[5]);
-  ASSERT_EQ(identities.size(), 5u);
+  for (const std::string& line : Lines(path("radios.csv"))) identities.push_back(Fields(line).at(5));
+  ASSERT_EQ(identities.size(), 7u);
   std::sort(identities.begin() + 1, identities.end());
-  EXPECT_EQ(identities[1], "514D333134530100");
-  EXPECT_EQ(identities[2], "514D333134530101");
-  EXPECT_EQ(identities[3], "514D333134530102");
-  EXPECT_EQ(identities[4], "514D333134530103");
+  for (int radio = 0; radio < 6; ++radio) {
+    EXPECT_EQ(identities[static_cast<std::size_t>(1 + radio)], "514D33313453010" + std::to_string(radio));
+  }
+}
+
+TEST_F(BatchWrite, StopDuringTheReadBackOfASilentRadioEndsAtOnceWrittenAndNotVerified) {
+  // The radio does not answer the read-back's block 20, which the program
+  // would wait 6.1 s for.
+  Sim sim({"--fault", "short:0@20", "--log", path("sim.log")});
+  Child cli(QM314_CLI_PATH, {"write", sim.device(), path("new.int"), "--verify", "--log", path("radios.csv")});
+  ASSERT_TRUE(WaitForLine(path("sim.log"), "read 0x0A0", 60));
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  const auto asked = std::chrono::steady_clock::now();
+  cli.signal(SIGINT);
+  const Finished stopped = cli.wait(10);
+  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - asked).count();
+  std::printf("Ctrl+C to the end with the port closed: %.3f s\n", seconds);
+  EXPECT_LT(seconds, 1.5);
+  EXPECT_TRUE(PortIsFree(sim.device()));
+  EXPECT_EQ(stopped.status, 1);
+  const std::string notVerified = "stopped before the read-back ended; the write is not verified";
+  EXPECT_NE(stopped.out.find(sim.device() + ": written: " + notVerified + "\n"), std::string::npos) << stopped.out;
+  const std::vector<std::string> log = Lines(path("radios.csv"));
+  ASSERT_EQ(log.size(), 2u);
+  EXPECT_EQ(Fields(log[1]).at(3), "written");
+  EXPECT_EQ(Fields(log[1]).at(4), notVerified);
+}
+
+TEST_F(BatchWrite, ABackgroundJobLeavesItsTerminalAloneUntilItIsInTheForeground) {
+  Sim sim;
+  const std::string cli = QM314_CLI_PATH;
+  const std::string device = sim.device(), file = path("new.int"), log = path("radios.csv");
+  int jobPipe[2];
+  ASSERT_EQ(pipe(jobPipe), 0);
+  // A terminal session whose shell started the batch with `&`.
+  int terminal = -1;
+  const pid_t shell = forkpty(&terminal, nullptr, nullptr, nullptr);
+  ASSERT_GE(shell, 0);
+  if (shell == 0) {
+    sigset_t fgSignal;
+    sigemptyset(&fgSignal);
+    sigaddset(&fgSignal, SIGUSR1);
+    sigprocmask(SIG_BLOCK, &fgSignal, nullptr);
+    const pid_t job = fork();
+    if (job == 0) {
+      sigprocmask(SIG_UNBLOCK, &fgSignal, nullptr);
+      setpgid(0, 0);
+      execl(cli.c_str(), "qm314-cli", "write", device.c_str(), file.c_str(), "--repeat", "--log", log.c_str(),
+            static_cast<char*>(nullptr));
+      _exit(127);
+    }
+    setpgid(job, job);
+    (void)!write(jobPipe[1], &job, sizeof job);
+    // SIGUSR1 is `fg`.
+    int sig = 0;
+    sigwait(&fgSignal, &sig);
+    signal(SIGTTOU, SIG_IGN);
+    tcsetpgrp(STDIN_FILENO, job);
+    int status = 0;
+    waitpid(job, &status, 0);
+    _exit(WIFEXITED(status) ? WEXITSTATUS(status) : 99);
+  }
+  pid_t job = -1;
+  const ssize_t got = read(jobPipe[0], &job, sizeof job);
+  close(jobPipe[0]);
+  close(jobPipe[1]);
+  ASSERT_EQ(got, static_cast<ssize_t>(sizeof job));
+  // What the job prints must be taken away, or its writes would wait.
+  std::string screen;
+  std::thread reader([&] {
+    char buffer[512];
+    for (ssize_t n; (n = read(terminal, buffer, sizeof buffer)) > 0;) {
+      screen.append(buffer, static_cast<std::size_t>(n));
+    }
+  });
+  const auto end = [&] {
+    kill(job, SIGKILL);
+    kill(shell, SIGKILL);
+    int status = 0;
+    waitpid(shell, &status, 0);
+    return status;
+  };
+
+  for (int i = 0; i < 3000 && CountLinesStartingWith(log, "20") < 1; ++i) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  // The round is over and the next would be asked for on the terminal.
+  std::this_thread::sleep_for(std::chrono::seconds(1));
+  const char state = ProcessState(job);
+  EXPECT_NE(state, 'T') << "the job was stopped for reading its terminal in the background";
+  int status = -1;
+  if (state != 'T') {
+    // fg, then Enter for the next round and Ctrl+D after it.
+    kill(shell, SIGUSR1);
+    EXPECT_EQ(write(terminal, "\n\x04", 2), 2);
+    for (int i = 0; i < 3000 && waitpid(shell, &status, WNOHANG) == 0; ++i) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+  }
+  if (!WIFEXITED(status)) status = end();
+  // The terminal ends with the session.
+  reader.join();
+  close(terminal);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status << screen;
+  EXPECT_EQ(CountLinesStartingWith(log, "20"), 2);
+  EXPECT_NE(screen.find("Put the next radios on and press Enter"), std::string::npos) << screen;
 }
 
 TEST_F(BatchWrite, APortNamedTwiceIsRefusedBeforeAnythingIsSent) {

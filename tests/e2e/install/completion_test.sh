@@ -47,7 +47,7 @@ expect "qm314-cli " "debug diff export help import new ports read set show write
 expect "qm314-cli s" "set show"
 expect "qm314-cli show " "a.int sub"
 expect "qm314-cli --" "--help --version"
-expect "qm314-cli show a.int --" "--help --json"
+expect "qm314-cli show a.int --" "--help --json --plan"
 expect "qm314-cli import " "b.csv sub"
 expect "qm314-cli import b.csv " "a.int sub"
 expect "qm314-cli export a.int -o " "b.csv sub"
@@ -59,7 +59,7 @@ expect "qm314-cli write --retries 2 COM1 " "a.int sub"
 # bash hands "--retries=2" over as three words.
 expect "qm314-cli write --retries = 2 COM1 " "a.int sub"
 expect "qm314-cli write COM1 a.int --backup = " "a.int sub"
-expect "qm314-cli write COM1 a.int --" "--backup --clone-word --help --log --repeat --retries --verify --wait-for-radio"
+expect "qm314-cli write COM1 a.int --" "--backup --clone-word --force --help --log --repeat --retries --verify --wait-for-radio"
 expect "qm314-cli write COM1 a.int --log " "b.csv sub"
 # Several ports, separated by commas: the one after the last comma completes.
 expect_among "qm314-cli write COM1,CO" "COM1,COM2 COM1,COM3 COM1,COM4"

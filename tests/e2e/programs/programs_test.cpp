@@ -37,6 +37,15 @@ TEST(Programs, EachPrintsItsVersionAndUsageAndSucceeds) {
     EXPECT_NE(help.out.find("--version"), std::string::npos) << help.out;
     EXPECT_EQ(help.err, "");
   }
+#ifdef QM314_GUI_PATH
+  // Nor does an argument it does not understand need one to be told.
+  const Finished bogus = Child(QM314_GUI_PATH, {"--bogus"}).wait(10);
+  EXPECT_EQ(bogus.status, 2);
+  // (Qt may say first that it has no runtime folder.)
+  EXPECT_TRUE(bogus.err.ends_with("qm314: Unknown command-line argument: --bogus\n"
+                                  "qm314 --help lists what the command line takes.\n"))
+      << bogus.err;
+#endif
   const Finished commandHelp = RunCli({"write", "--help"});
   EXPECT_EQ(commandHelp.status, 0);
   EXPECT_EQ(commandHelp.out.rfind("usage: qm314-cli write PORT[,PORT...] FILE [--backup OLD]", 0), 0u) << commandHelp.out;

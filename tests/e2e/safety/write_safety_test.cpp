@@ -61,6 +61,29 @@ TEST_F(WriteSafety, AFailedBackupReadWritesNothing) {
   EXPECT_EQ(ReadFile(path("radio.bin")), radioBefore);
 }
 
+TEST_F(WriteSafety, ACsvGivenByMistakeReachesNoRadioUnlessForced) {
+  std::string csv = "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,Mode\r\n";
+  for (int row = 1; csv.size() < 2000; ++row)
+    csv += std::to_string(row) + ",,446.006250,,0,TSQL,88.5,88.5,023,NN,NFM\r\n";
+  WriteFile(path("plan.csv"), std::vector<std::uint8_t>(csv.begin(), csv.end()));
+  Sim sims({"--log", path("sim.log"), "--save", path("mem.int")}, 2);
+  const std::string both = sims.devices()[0] + "," + sims.devices()[1];
+  for (const std::string& ports : {sims.device(), both}) {
+    const Finished write = RunCli({"write", ports, path("plan.csv"), "--wait-for-radio"}, 30);
+    EXPECT_EQ(write.status, 2) << ports;
+    EXPECT_NE(write.err.find("does not look like QM-314 channel data. Nothing was written; --force uses it anyway."),
+              std::string::npos)
+        << write.err;
+  }
+  const Finished forced = RunCli({"write", sims.device(), path("plan.csv"), "--force"}, 90);
+  EXPECT_EQ(forced.status, 0) << forced.err;
+  sims.stop();
+  EXPECT_EQ(CountLines(path("sim-1.log"), "write 0x000"), 1);
+  EXPECT_EQ(CountLines(path("sim-2.log"), "write 0x000"), 0);
+  const std::vector<std::uint8_t> memory = ReadFile(path("mem-1.int"));
+  EXPECT_EQ(std::string(memory.begin(), memory.begin() + 9), "Location,");
+}
+
 TEST_F(WriteSafety, TheBackupMayNotReplaceTheFileToBeWritten) {
   const Finished write = RunCli({"write", "/dev/qm314-absent", path("new.int"), "--backup", path("new.int")});
   EXPECT_EQ(write.status, 2);

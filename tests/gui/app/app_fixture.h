@@ -9,12 +9,12 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "app/cordy_app.h"
-#include "app/file_prompts.h"
-#include "app/mainframe.h"
-#include "editor/cordy_view.h"
-#include "editor/message_box.h"
-#include "editor/msflexgrid.h"
+#include "desktop/app/cordy_app.h"
+#include "desktop/app/file_prompts.h"
+#include "desktop/app/mainframe.h"
+#include "desktop/editor/cordy_view.h"
+#include "desktop/editor/message_box.h"
+#include "desktop/editor/msflexgrid.h"
 
 class QComboBox;
 

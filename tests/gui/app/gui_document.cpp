@@ -2,6 +2,7 @@
 // a named pipe refused with nothing changed, and a save that writes what the grid shows.
 #include <sys/stat.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QRandomGenerator>
@@ -121,7 +122,13 @@ class DocumentTest : public QObject {
     QCOMPARE(t->app().document().GetPathName(), std::string());
     open(BoxAnswer::Yes);
     QCOMPARE(image(), noise);
-    QCOMPARE(t->frame()->windowTitle(), QString("noise.int[*] - Trevna QM-314 Programming Software"));
+    // Taken all the same, the bytes have no file: Ctrl+S asks where, as after
+    // a read, and the file is neither replaced nor listed as recent.
+    QCOMPARE(t->frame()->windowTitle(), QString("Write Data[*] - Trevna QM-314 Programming Software"));
+    QVERIFY(!t->app().recentFiles().contains(file));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(t->files.offered().last(), t->path("Write Data.int"));
+    QCOMPARE(ReadFile(file), noise);
 
     // On the command line the question comes before the window; No leaves a new document.
     AppUnderTest started({file});

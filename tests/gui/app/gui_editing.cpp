@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QMimeData>
 #include <QStatusBar>
 #include <QStyledItemDelegate>
 #include <QTest>
@@ -184,6 +185,41 @@ class EditingTest : public QObject {
     QCOMPARE(t->row(6), (QStringList{"08", "D754I", "Off", "Add"}));
     Press("Ctrl+A");
     QCOMPARE(t->grid()->SelectedRows().size(), 16);
+  }
+
+  void pasteOverSelectedRowsStartsAtTheFirst() {
+    QGuiApplication::clipboard()->setText("1\t05\tD023N\tOff\tDelete\n");
+    clickLabel(3);
+    clickLabel(5, Qt::ShiftModifier);
+    Press("Ctrl+V");
+    QCOMPARE(t->row(3), (QStringList{"05", "D023N", "Off", "Delete"}));
+    QCOMPARE(t->row(4), (QStringList{"", "", "", ""}));
+    QCOMPARE(t->row(5), (QStringList{"", "", "", ""}));
+    QCOMPARE(actionText(kUndo), QString("Undo Paste in row 3"));
+  }
+
+  // Paste looks at what kind of data the clipboard holds, and reads it only
+  // when pressed; past 1 MiB the text is refused at once.
+  void theClipboardIsReadOnlyByPasteAndNotPastOneMebibyte() {
+    struct CountedReads : QMimeData {
+      mutable int reads = 0;
+      QVariant retrieveData(const QString& type, QMetaType meta) const override {
+        ++reads;
+        return QMimeData::retrieveData(type, meta);
+      }
+    };
+    QByteArray rows;
+    while (rows.size() <= 1048576) rows += "3\t01\tOff\tOff\tAdd\n";
+    auto* data = new CountedReads;
+    data->setText(QString::fromLatin1(rows));
+    QGuiApplication::clipboard()->setMimeData(data);
+    QVERIFY(action(kPaste)->isEnabled());
+    QCOMPARE(data->reads, 0);
+    clickLabel(3);
+    Press("Ctrl+V");
+    QCOMPARE(t->boxes.shown(), QStringList{"The clipboard: it is larger than 1024 KiB, far more than channel "
+                                           "rows take. The channels are unchanged."});
+    QCOMPARE(t->row(3), (QStringList{"", "", "", ""}));
   }
 
   void aRefusedPasteChangesNothing() {

@@ -16,10 +16,10 @@
 #include <QUrl>
 #include <QWindow>
 
-#include "app/aboutdlg.h"
-#include "app/command_ids.h"
+#include "desktop/app/aboutdlg.h"
+#include "desktop/app/command_ids.h"
 #include "app_fixture.h"
-#include "link/transfer_dlg.h"
+#include "desktop/link/transfer_dlg.h"
 
 using namespace qm314;
 using namespace qm314::testing;
@@ -68,7 +68,8 @@ class FrameTest : public QObject {
     QCOMPARE(Texts(menus[0]->menu()->actions()),
              (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "-",
                           "&Import Channels...", "&Export Channels...", "-", "&Print...\tCtrl+P",
-                          "Print Pre&view", "P&rint Setup...", "-", "E&xit"}));
+                          "Print Pre&view", "Print &Channel Plan...", "Channel Plan Previe&w", "P&rint Setup...",
+                          "-", "E&xit"}));
     QCOMPARE(Texts(menus[1]->menu()->actions()),
              (QStringList{"&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C",
                           "&Paste\tCtrl+V", "&Delete\tDel", "-", "Select &All\tCtrl+A"}));
@@ -85,7 +86,7 @@ class FrameTest : public QObject {
     for (QAction* a : menus[0]->menu()->actions()) {
       if (!a->isSeparator() && a->isVisible()) ids << a->data().toInt();
     }
-    QCOMPARE(ids, (QList<int>{57600, 57601, 57603, 57604, 32780, 32781, 57607, 57609, 57606, 57665}));
+    QCOMPARE(ids, (QList<int>{57600, 57601, 57603, 57604, 32780, 32781, 57607, 57609, 32783, 32784, 57606, 57665}));
     QCOMPARE(t->frame()->action(32771)->objectName(), QString("ID_PROGRAM_READ"));
     QCOMPARE(t->frame()->action(32772)->objectName(), QString("ID_PROGRAM_WRITE"));
     QCOMPARE(t->frame()->action(32782)->objectName(), QString("ID_PROGRAM_WRITE_SEVERAL"));

@@ -11,9 +11,9 @@
 #include <QTest>
 #include <QTextLayout>
 
-#include "app/aboutdlg.h"
+#include "desktop/app/aboutdlg.h"
 #include "app_fixture.h"
-#include "debugmode/debug_mode_dlg.h"
+#include "desktop/debugmode/debug_mode_dlg.h"
 
 using namespace qm314;
 using namespace qm314::testing;

@@ -177,7 +177,7 @@ class GridTest : public QObject {
     QVERIFY(!t->app().document().IsModified());
   }
 
-  void aToneNoListHoldsStaysUntilTheUserPicksAnItem() {
+  void aToneNoListHoldsHeadsTheListChosen() {
     makeChannel(1, 1);
     QComboBox* tone = editor("m_cbTone");
     const auto openOnOddTone = [&] {
@@ -185,20 +185,23 @@ class GridTest : public QObject {
       t->grid()->SetTextMatrix(1, 2, "25.0");
       t->click(1, 2);
       QVERIFY(tone->isVisible());
-      QCOMPARE(tone->currentText(), QString("Off"));
+      QCOMPARE(tone->currentText(), QString("25.0"));
+      QCOMPARE(tone->itemText(1), QString("Off"));
     };
     openOnOddTone();
     t->click(2, 2);
     QCOMPARE(t->cell(1, 2), QString("25.0"));
-    // "Off" chosen on purpose is written: by the arrow keys...
-    openOnOddTone();
-    QTest::keyClick(tone, Qt::Key_Down);
-    QTest::keyClick(tone, Qt::Key_Up);
-    t->click(2, 1);
-    QCOMPARE(t->cell(1, 2), QString("Off"));
-    // ...by Enter on the preloaded item...
+    // Enter on it keeps it...
     openOnOddTone();
     QTest::keyClick(tone, Qt::Key_Return);
+    QCOMPARE(t->cell(1, 2), QString("25.0"));
+    // ...and "Off" is written when chosen: by the arrow keys, by Delete...
+    openOnOddTone();
+    QTest::keyClick(tone, Qt::Key_Down);
+    QTest::keyClick(tone, Qt::Key_Return);
+    QCOMPARE(t->cell(1, 2), QString("Off"));
+    openOnOddTone();
+    QTest::keyClick(tone, Qt::Key_Delete);
     QCOMPARE(t->cell(1, 2), QString("Off"));
     // ...or by a click on it in the dropped list.
     openOnOddTone();
@@ -206,12 +209,14 @@ class GridTest : public QObject {
     QAbstractItemView* list = tone->view();
     QTRY_VERIFY(list->isVisible());
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualRect(list->model()->index(0, 0)).center());
+                      list->visualRect(list->model()->index(1, 0)).center());
     QTRY_VERIFY(!list->isVisible());
     t->click(2, 1);
     QCOMPARE(t->cell(1, 2), QString("Off"));
 
+    // A cell the list holds has the list alone.
     t->click(1, 2);
+    QCOMPARE(tone->count(), 261);
     keys(tone, Qt::Key_Down, 39);
     QTest::keyClick(tone, Qt::Key_Return);
     QCOMPARE(t->cell(1, 2), QString("69.3"));

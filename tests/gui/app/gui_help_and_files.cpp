@@ -3,6 +3,11 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTimer>
+#include <functional>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -10,11 +15,28 @@
 #include <QTest>
 #include <QTextBrowser>
 
-#include "app/help_window.h"
+#include "desktop/app/file_prompts.h"
+#include "desktop/app/help_window.h"
 #include "app_fixture.h"
 
 using namespace qm314;
 using namespace qm314::testing;
+
+// Acts on the modal dialog of type T once it shows (for at most five seconds):
+// the dialogs' own event loops run while the test waits in exec().
+template <typename T>
+void WhenModal(std::function<void(T*)> act) {
+  auto* timer = new QTimer;
+  timer->setInterval(10);
+  QObject::connect(timer, &QTimer::timeout, [timer, act, ticks = 0]() mutable {
+    T* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+    if (!dialog && ++ticks < 500) return;
+    timer->stop();
+    timer->deleteLater();
+    if (dialog) act(dialog);
+  });
+  timer->start();
+}
 
 class HelpAndFilesTest : public QObject {
   Q_OBJECT
@@ -104,6 +126,38 @@ class HelpAndFilesTest : public QObject {
     QCOMPARE(recentItems().size(), 1);
     QCOMPARE(t->app().recentFiles(), QStringList{a});
     QCOMPARE(t->box("m_cbTot")->currentText(), QString("300s"));
+  }
+
+  void aNameTypedWithoutExtensionIsAskedAboutAsTheFileItBecomes() {
+    // groupB.int and groupB.csv exist; the user types "groupB" in Save As and
+    // in Export Channels and presses Enter.
+    for (const char* existing : {"groupB.int", "groupB.csv"}) QVERIFY(WriteFile(t->path(existing), "kept"));
+    const auto typeName = [] {
+      WhenModal<QFileDialog>([](QFileDialog* dialog) {
+        auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+        QVERIFY(name);
+        name->setText("groupB");
+        QTest::keyClick(name, Qt::Key_Return);
+      });
+    };
+    QStringList questions;
+    const auto answerYes = [&questions] {
+      WhenModal<QMessageBox>([&questions](QMessageBox* box) {
+        questions << box->text();
+        box->button(QMessageBox::Yes)->click();
+      });
+    };
+    DialogFilePrompts prompts;
+    typeName();
+    answerYes();
+    QCOMPARE(prompts.SaveFileName(t->frame(), t->path("Write Data.int")), t->path("groupB.int"));
+    typeName();
+    answerYes();
+    const QStringList filters{"Channel Rows (*.csv)", "All Files (*)"};
+    QCOMPARE(prompts.SaveFileWith(t->frame(), "Export Channels", t->path("Write Data.csv"), filters).path, t->path("groupB.csv"));
+    QCOMPARE(questions.size(), 2);
+    QVERIFY2(questions[0].startsWith("groupB.int already exists."), qPrintable(questions[0]));
+    QVERIFY2(questions[1].startsWith("groupB.csv already exists."), qPrintable(questions[1]));
   }
 
   void dialogsStartInTheDocumentsFolderElseTheOneUsedLast() {

@@ -6,7 +6,7 @@
 #include <QTreeWidget>
 
 #include "app_fixture.h"
-#include "debugmode/debug_mode_dlg.h"
+#include "desktop/debugmode/debug_mode_dlg.h"
 
 using namespace qm314;
 using namespace qm314::testing;

@@ -11,8 +11,8 @@
 #include <QTest>
 #include <QTreeWidget>
 
-#include "debugmode/debug_mode_dlg.h"
-#include "editor/message_box.h"
+#include "desktop/debugmode/debug_mode_dlg.h"
+#include "desktop/editor/message_box.h"
 
 using namespace qm314;
 

@@ -5,13 +5,14 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
 
-#include "debugmode/debug_mode_dlg.h"
-#include "editor/message_box.h"
+#include "desktop/debugmode/debug_mode_dlg.h"
+#include "desktop/editor/message_box.h"
 
 using namespace qm314;
 
@@ -95,6 +96,22 @@ class DebugModeSimTest : public QObject {
     QVERIFY(log.contains("debug frequencies 25 06 60 44 25 06 60 44"));
     QVERIFY(log.contains("debug tones and value 93 06 93 06 FB 01 01 A0"));
     QVERIFY(log.contains("debug command complete"));
+  }
+
+  // The tick shows the test frequency chosen in the tree; a tick chooses the
+  // one the radio gets.
+  void theTickedTestFrequencyIsTheOneSent() {
+    const QString device = StartSim({});
+    QVERIFY(!device.isEmpty());
+    CDebugModeDlg dlg(boxes);
+    Prepare(dlg, device);
+    QVERIFY(dlg.findChild<QRadioButton*>("m_rbLow")->isChecked());
+    QTest::mouseClick(dlg.findChild<QRadioButton*>("m_rbHigh"), Qt::LeftButton);
+    AllowRetries(boxes, 3);
+    QSignalSpy done(&dlg, &CDebugModeDlg::StartFinished);
+    dlg.findChild<QPushButton*>("m_btStart")->click();
+    QVERIFY(done.wait(10000));
+    QVERIFY2(SimLog().contains("debug frequencies 75 93 60 44 75 93 60 44"), qPrintable(SimLog().join('\n')));
   }
 
   // Through a line that puts a stray byte ahead of the wake-up answer, by the

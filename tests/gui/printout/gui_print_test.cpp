@@ -2,27 +2,34 @@
 // with the print dialogs answered by the test and the pages sent to PDF.
 #include <QAction>
 #include <QComboBox>
+#include <QDialog>
+#include <QApplication>
 #include <QFile>
+#include <QLineEdit>
 #include <QPageSize>
 #include <QPrinter>
-#include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextStream>
+#include <QTimer>
 #include <QToolBar>
 #include <memory>
 
-#include "app/cordy_app.h"
-#include "app/file_prompts.h"
-#include "app/mainframe.h"
-#include "editor/cordy_view.h"
-#include "editor/message_box.h"
-#include "editor/msflexgrid.h"
-#include "editor/print_dialogs.h"
-#include "editor/report_printing.h"
-#include "editor/view_report.h"
+#include "desktop/app/cordy_app.h"
+#include "desktop/app/file_prompts.h"
+#include "desktop/app/mainframe.h"
+#include "desktop/editor/cordy_view.h"
+#include "desktop/editor/message_box.h"
+#include "desktop/editor/msflexgrid.h"
+#include "desktop/editor/print_dialogs.h"
+#include "tests/gui/printout/pdf_text.h"
+#include "desktop/editor/report_printing.h"
+#include "desktop/editor/view_report.h"
+#include "desktop/app/print_command.h"
 
 using namespace qm314;
+using namespace qm314::pdf_text;
 
 namespace {
 
@@ -62,33 +69,10 @@ class ScriptedPrintDialogs : public PrintDialogs {
   }
 };
 
-QString Run(const QString& program, const QStringList& arguments) {
-  QProcess process;
-  process.start(program, arguments);
-  process.waitForFinished();
-  return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-// The page's text word by word, one line per printed line.
-QStringList PdfLines(const QString& pdf) {
-  QStringList lines;
-  for (QString line : Run("pdftotext", {"-layout", pdf, "-"}).split('\n')) {
-    line = line.simplified().remove('\f');
-    if (!line.isEmpty()) lines << line;
-  }
-  return lines;
-}
-
 // Whether the printing service's plugin is loaded into this process.
 bool PrintingServiceLoaded() {
   QFile maps("/proc/self/maps");
   return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("printsupport/");
-}
-
-QString PdfInfo(const QString& pdf, const QString& key) {
-  for (const QString& line : Run("pdfinfo", {pdf}).split('\n'))
-    if (line.startsWith(key + ':')) return line.mid(key.size() + 1).simplified();
-  return {};
 }
 
 }  // namespace
@@ -216,6 +200,36 @@ class PrintTest : public QObject {
     const QStringList size = PdfInfo(prints.pdf, "Page size").split(' ');
     QVERIFY2(size.size() > 2 && size[0].toDouble() > size[2].toDouble(),
              qPrintable(size.join(' ')));
+  }
+
+  // The form and the file it was saved to print alike, whichever prints them.
+  void theFormAndItsFilePrintAlike() {
+    const char* row2[] = {"05", "Off", "Off", "Add"};
+    for (int col = 1; col <= 4; ++col) app->view()->grid()->SetTextMatrix(2, col, row2[col - 1]);
+    command("ID_FILE_PRINT")->trigger();
+    const QStringList fromForm = PdfLines(prints.pdf);
+    QVERIFY2(fromForm.contains("2 05 Add"), qPrintable(fromForm.join('|')));
+    files.Answer(dir.filePath("saved.int"));
+    command("ID_FILE_SAVE_AS")->trigger();
+    QString errors;
+    QTextStream err(&errors);
+    QCOMPARE(RunPrintCommand({"--print", dir.filePath("saved.int"), "--pdf", dir.filePath("file.pdf")}, err), 0);
+    QCOMPARE(PdfLines(dir.filePath("file.pdf")), fromForm);
+  }
+
+  // Print to File offers the document's name in its folder.
+  void printToFileOffersTheDocumentsNameInItsFolder() {
+    CCordyApp real(CCordyApp::Services{&boxes, &files, settings.get()});
+    QVERIFY(real.InitInstance({dir.filePath("sample.int")}));
+    QString offered;
+    QTimer::singleShot(0, [&] {
+      auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      if (!dialog) return;
+      if (auto* file = dialog->findChild<QLineEdit*>("filename")) offered = file->text();
+      dialog->reject();
+    });
+    real.mainFrame()->findChild<QAction*>("ID_FILE_PRINT")->trigger();
+    QCOMPARE(offered, dir.filePath("sample.pdf"));
   }
 
   void pageTooSmallIsToldAndNothingPrinted() {

@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <QTest>
 
-#include "editor/painter_canvas.h"
+#include "desktop/editor/painter_canvas.h"
 #include "radio/report_layout.h"
 
 using namespace qm314;

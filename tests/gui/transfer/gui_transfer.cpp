@@ -2,6 +2,7 @@
 // read, the radio's memory after a write, the dialog's states, Cancel before
 // and during a transfer, and closing the window while one runs.
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QMenu>
@@ -82,6 +83,11 @@ class TransferTest : public QObject {
     QVERIFY(!t.frame()->action(kRead)->isEnabled());
     QVERIFY(!t.frame()->action(kWrite)->isEnabled());
     program->hide();
+    // Nor can anything change the document the read is about to replace.
+    QVERIFY(!t.grid()->isEnabled() && !t.box("m_cbTot")->isEnabled());
+    for (int id : {57600, 57601, 57616, 32780, 57637}) QVERIFY2(!t.frame()->action(id)->isEnabled(), qPrintable(QString::number(id)));
+    QGuiApplication::clipboard()->setText("1\t05\tOff\tOff\tAdd\n");
+    QTest::keyClick(t.frame(), Qt::Key_V, Qt::ControlModifier);
     const int ticksSoFar = ticks;
     QTest::qWait(300);
     QVERIFY2(ticks - ticksSoFar >= 8, qPrintable(QString::number(ticks - ticksSoFar)));

@@ -1,6 +1,7 @@
 // Transfers that go wrong: a radio that stops acknowledging, a radio that does
 // not answer at all (once in real time, once on a fast silent line with Retry),
-// a port that cannot be opened, and the program ending mid-transfer.
+// Cancel while a radio has fallen silent, a port that cannot be opened, and
+// the program ending mid-transfer.
 #include <QElapsedTimer>
 #include <QTest>
 #include <QTimer>
@@ -159,6 +160,23 @@ class TransferFaultTest : public QObject {
              qPrintable(details));
     QCOMPARE(rig.log(), QStringList());
     QVERIFY(t.frame()->action(kRead)->isEnabled());
+  }
+
+  void cancelEndsTheWaitForARadioThatFellSilentAtOnce() {
+    // The radio does not answer block 5, which the read would wait 6.1 s for.
+    TransferRig rig({"--fault", "short:0@5"});
+    rig.command(kRead);
+    rig.clickStart();
+    QVERIFY(QTest::qWaitFor([&] { return rig.logCount("read 0x028") == 1; }, 20000));
+    QTest::qWait(300);
+    QElapsedTimer clock;
+    clock.start();
+    rig.clickCancel();
+    QVERIFY(rig.waitClosed(10));
+    qInfo("Cancel to the dialog closed with its port: %lld ms", clock.elapsed());
+    QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY(rig.portIsFree());
+    QCOMPARE(rig.app().boxes.shown(), QStringList());
   }
 
   void programEndingMidTransferStopsItCleanly() {

@@ -4,7 +4,7 @@
 #include <QMenu>
 #include <QTest>
 
-#include "app/command_ids.h"
+#include "desktop/app/command_ids.h"
 #include "transfer_fixture.h"
 
 using namespace qm314;

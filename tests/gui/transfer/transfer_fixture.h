@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app_fixture.h"
-#include "link/transfer_dlg.h"
+#include "desktop/link/transfer_dlg.h"
 #include "process.h"
 
 namespace qm314::testing {

@@ -125,6 +125,11 @@ TEST_F(ImportExport, CommonRadioCsvOutAndBack) {
   ASSERT_EQ(run({"import", path("plan.csv"), path("mine.int"), "-o", path("same.int")}), 0) << err_;
   EXPECT_EQ(bytes("same.int"), bytes("mine.int"));
   ASSERT_EQ(run({"import", path("plan.csv"), path("radio.int")}), 0) << err_;
+  EXPECT_EQ(err_, "qm314-cli import: 2 channels went into rows 4 and 9.\n");
+  writeText("power.csv", header + "2,,446.006250,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,NFM,12.50,,5W,,,,,\r\n");
+  ASSERT_EQ(run({"import", path("power.csv"), path("mine.int"), "-o", path("power.int")}), 0) << err_;
+  EXPECT_EQ(err_, "qm314-cli import: 1 channel went into row 2.\n"
+                  "qm314-cli import: Power, line 2: dropped; the radio sends every channel with its own 0.5 W.\n");
   ASSERT_EQ(run({"export", path("radio.int")}), 0) << err_;
   auto rows = EmptyRows();
   rows[3] = ",08,D023I,Off,Delete";

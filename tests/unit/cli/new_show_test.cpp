@@ -106,7 +106,7 @@ TEST_F(CliTest, AFileThatIsNotChannelDataIsShownWithAWarning) {
   EXPECT_NE(out_.find("  2         03        69.3      Add\n"), std::string::npos) << out_;
 
   // What the program saves from it, or anew, is its own.
-  ASSERT_EQ(run({"set", path("s.int"), "tot=Off", "-o", path("saved.int")}), 0);
+  ASSERT_EQ(run({"set", path("s.int"), "tot=Off", "-o", path("saved.int"), "--force"}), 0);
   ASSERT_EQ(run({"new", path("new.int")}), 0);
   for (const char* file : {"saved.int", "new.int"}) {
     ASSERT_EQ(run({"show", path(file)}), 0);

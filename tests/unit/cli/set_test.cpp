@@ -40,7 +40,7 @@ TEST_F(SetCommand, WithoutAssignmentItOpensAndSaves) {
   data[61 * 16 + 9] = 0x12;  // never written by encode
   data[62 * 16] = 0x34;
   writeBytes("odd.int", data);
-  ASSERT_EQ(run({"set", path("odd.int"), "-o", path("out.int")}), 0) << err_;
+  ASSERT_EQ(run({"set", path("odd.int"), "-o", path("out.int"), "--force"}), 0) << err_;
   const Bytes out = bytes("out.int");
   ASSERT_EQ(out.size(), 1024u);
   EXPECT_EQ(out[1 * 16 + 3], 0xFF);

@@ -62,7 +62,8 @@ bool FakeLine::write(const std::uint8_t* bytes, std::size_t n) {
     return false;
   }
   log.push_back("write " + HexBytes(bytes, n));
-  const sim::SimReply reply = radio_.receive(frame);
+  if (radio_ == nullptr) return true;
+  const sim::SimReply reply = radio_->receive(frame);
   if (reply.unplug) unplugged = true;
   received_.insert(received_.end(), reply.bytes.begin(), reply.bytes.end());
   return true;

@@ -17,7 +17,10 @@ namespace qm314::test {
 
 class FakeLine : public Pacer {
  public:
-  explicit FakeLine(sim::SimRadio& radio) : radio_(radio) {}
+  explicit FakeLine(sim::SimRadio& radio) : radio_(&radio) {}
+
+  // Another radio on the line, or none: then what is sent reaches nobody.
+  void putOn(sim::SimRadio* radio) { radio_ = radio; }
 
   // A port on this line, as the transfer's opener hands it out.
   OpenedPort open();
@@ -57,7 +60,7 @@ class FakeLine : public Pacer {
   std::function<bool()> failRead;
 
  private:
-  sim::SimRadio& radio_;
+  sim::SimRadio* radio_;
   std::deque<std::uint8_t> received_;
   CommTimeouts timeouts_{};
   friend class FakePort;

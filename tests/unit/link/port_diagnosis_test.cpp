@@ -12,13 +12,17 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <string>
+#include <thread>
+#include <vector>
 
+#include "link/port_access.h"
 #include "link/port_diagnosis.h"
 #include "link/port_holders.h"
 #include "link/posix_serial_port.h"
@@ -215,6 +219,31 @@ TEST_F(PermissionDiagnosis, ABuiltInPortOnlyItsOwnerMayOpenNeedsTheAdministrator
                       " (root:root, -rw-------) may be opened by its owner only. The administrator can give user "
                       "nobody access with `sudo setfacl -m u:nobody:rw " + device +
                       "` (until the device is created again at the next start).");
+}
+
+TEST_F(PermissionDiagnosis, PortThreadsRefusedAtOnceEachNameTheirOwnDevicesOwnerAndGroup) {
+  // Four ports of four owners, looked at together as a batch's port threads do.
+  std::vector<std::string> devices;
+  std::vector<PortAccess> expected;
+  for (unsigned id = 0; id < 4; ++id) {
+    devices.push_back(dir / ("ttyUSB" + std::to_string(id)));
+    Touch(devices.back());
+    ASSERT_EQ(::chown(devices.back().c_str(), id == 3 ? 65534 : id, id), 0);
+    expected.push_back(CheckPortAccess(devices.back()));
+  }
+  ASSERT_NE(expected[0].owner, expected[3].owner);
+  std::atomic<int> wrong{0};
+  std::vector<std::thread> threads;
+  for (std::size_t i = 0; i < devices.size(); ++i) {
+    threads.emplace_back([&, i] {
+      for (int round = 0; round < 200; ++round) {
+        const PortAccess access = CheckPortAccess(devices[i]);
+        if (access.owner != expected[i].owner || access.group != expected[i].group) ++wrong;
+      }
+    });
+  }
+  for (std::thread& thread : threads) thread.join();
+  EXPECT_EQ(wrong.load(), 0);
 }
 
 TEST(SerialDevices, UsbAdaptersThenBuiltInPortsThatAnswerWithTheirStableNames) {

@@ -130,6 +130,29 @@ TEST(PosixSerialPort, AReadReturnsAsSoonAsAllBytesHaveCome) {
   EXPECT_EQ(buf[1], 0x07);
 }
 
+TEST(PosixSerialPort, ACancelLetsAnAnswerInHandFinishButEndsASilentWaitAtOnce) {
+  Pty pty;
+  auto port = OpenConfigured(pty.path, kCloneTimeouts);
+  port->setCancelTest([] { return true; });
+  // The radio's acknowledgement comes 20 ms after the Cancel: the block in
+  // hand still counts, so the radio is never left in the middle of one.
+  std::thread radio([&] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    pty.send({0x06});
+  });
+  std::uint8_t ack = 0;
+  std::size_t got = 0;
+  EXPECT_TRUE(port->read(&ack, 1, got));
+  radio.join();
+  EXPECT_EQ(got, 1u);
+  EXPECT_EQ(ack, 0x06);
+  // Nothing comes: the wait that would last 620 ms ends well within 0.2 s.
+  const auto start = Clock::now();
+  EXPECT_TRUE(port->read(&ack, 1, got));
+  EXPECT_EQ(got, 0u);
+  EXPECT_LT(MsSince(start), 200);
+}
+
 TEST(PosixSerialPort, PurgeDropsReceivedBytesButNotWrittenOnes) {
   Pty pty;
   auto port = OpenConfigured(pty.path, CommTimeouts{10, 10, 10, 120, 80});

@@ -20,6 +20,14 @@ struct DrawnText {
   friend bool operator==(const DrawnText&, const DrawnText&) = default;
 };
 
+struct DrawnLine {
+  int x1 = 0;
+  int y1 = 0;
+  int x2 = 0;
+  int y2 = 0;
+  int width = 0;
+};
+
 class RecordingCanvas : public ReportCanvas {
  public:
   // Metrics of a font of character height h: tmHeight = h + h / 8 and
@@ -51,6 +59,8 @@ class RecordingCanvas : public ReportCanvas {
     drawn.push_back({x, y, text, selected == kDefaultFont ? 0 : live.at(selected).height});
   }
 
+  void DrawLine(int x1, int y1, int x2, int y2, int width) override { lines.push_back({x1, y1, x2, y2, width}); }
+
   bool twips = false;
   bool drawnBeforeMapping = false;
   bool deletedWhileSelected = false;
@@ -58,6 +68,7 @@ class RecordingCanvas : public ReportCanvas {
   std::vector<ReportFontRequest> created;
   std::map<FontId, ReportFontRequest> live;
   std::vector<DrawnText> drawn;
+  std::vector<DrawnLine> lines;
 
  private:
   FontId nextId_ = 1;

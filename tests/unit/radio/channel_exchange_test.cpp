@@ -100,6 +100,18 @@ TEST(RadioCsv, AFileWrittenByHandInTheOlderShorterForm) {
   SetRow(current, 2, {"05", "01", "Carrier", "Add"});
   SetRow(current, 7, {"06", "Off", "Off", "Add"});
   const ChannelTable table = Imported(csv, current);
+  // Each thing the radio does not keep as the file meant it is said once, with its lines.
+  EXPECT_EQ(ImportSummary(ImportChannelCsv(csv, current).report),
+            "4 channels went into rows 1 to 4.\n"
+            "Tone (sent only), line 3: the radio also listens for the tone it sends, so these channels now hear only "
+            "calls that carry it.\n"
+            "Names, lines 2, 3 and 6: dropped; the radio keeps no channel names.\n"
+            "Comments, line 2: dropped; the radio keeps no comments.\n"
+            "Mode other than NFM, line 3: dropped; every channel of the radio is narrow FM.\n"
+            "Frequency, lines 4 and 6: taken as the nearest of the radio's channels, within 2 kHz.\n"
+            "No Frequency, line 5: skipped.\n"
+            "Location, line 2: not a row from 1 to 16, so the memories went into rows 1, 2, ... in the order of the "
+            "file.");
   EXPECT_EQ(Row(table, 1), (std::vector<std::string>{"01", "Off", "Off", "Add"}));
   EXPECT_EQ(Row(table, 2), (std::vector<std::string>{"02", "02", "Carrier", "Delete"}));
   EXPECT_EQ(Row(table, 3), (std::vector<std::string>{"03", "159.8", "Off", "Add"}));
@@ -121,12 +133,14 @@ TEST(GridCsv, ASpreadsheetsNumbersAndSomeRowsOnly) {
       "CH,Channel,Tones,BCLO,Scan\n"
       "2,2,5,Off,Add\n"
       " 3 , 8 , 38 ,Carrier,Delete\n"
-      "11,,69.3,,\n",
+      "11,,69.3,,\n"
+      "12,1,250.3,Off,Add\n",
       EveryKind());
   ChannelTable expected = EveryKind();
   SetRow(expected, 2, {"02", "05", "Off", "Add"});
   SetRow(expected, 3, {"08", "38", "Carrier", "Delete"});
   SetRow(expected, 11, {"", "69.3", "", ""});
+  SetRow(expected, 12, {"01", "38", "Off", "Add"});
   EXPECT_EQ(table, expected);
 }
 
@@ -179,6 +193,10 @@ TEST(ChannelImport, EachRefusalNamesTheLineTheColumnAndTheValue) {
       {"grid: a row twice", "CH,Channel,Tones,BCLO,Scan\n3,,,,\n03,,,,\n", 3, 3, "CH", "03"},
       {"grid: header only", "CH,Channel,Tones,BCLO,Scan\n", 1, 0, "", ""},
   };
+  // A tone in Hz that is none of the list's names the list's nearest.
+  EXPECT_NE(RefusalText("in.csv", *ImportChannelCsv(cases[4].csv, EveryKind()).refusal)
+                .find("the nearest tones of the list are 88.5 Hz (\"08\") and 91.5 Hz (\"09\")"),
+            std::string::npos);
   for (const Refusal& c : cases) {
     const ChannelImport imported = ImportChannelCsv(c.csv, EveryKind());
     ASSERT_TRUE(imported.refusal) << c.what;

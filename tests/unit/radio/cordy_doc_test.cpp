@@ -2,12 +2,14 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <vector>
 
 #include "radio/codec.h"
 #include "radio/default_image.h"
+#include "radio/image_file.h"
 #include "tests/unit/scratch_folder.h"
 
 namespace qm314 {
@@ -94,6 +96,32 @@ TEST_F(CCordyDocTest, SaveReplacesTheFileAndKeepsItsPermissions) {
   EXPECT_EQ(entryCount(), 1);
 }
 
+TEST_F(CCordyDocTest, SaveRefusesAProtectedFileAndKeepsTheOwnerOfAReplacedOne) {
+  writeBytes("mine.int", Bytes(1024, 0x11));
+  ::chmod(path("mine.int").c_str(), 0444);
+  CCordyDoc doc;
+  EXPECT_EQ(doc.OnSaveDocument(path("mine.int")).message,
+            "Cannot save \"" + path("mine.int") + "\": you may not write it (its permissions are r--r--r--); make "
+            "it writable, or save under another name. Any previous file of that name is unchanged.");
+  EXPECT_EQ(bytes("mine.int"), Bytes(1024, 0x11));
+  EXPECT_EQ(entryCount(), 1);
+
+  // Set-id bits go with a write and with a change of owner, so they are set last.
+  ::chmod(path("mine.int").c_str(), 02664);
+  const bool root = ::geteuid() == 0;
+  if (root) {
+    ASSERT_EQ(::chown(path("mine.int").c_str(), 1234, 5678), 0);
+  }
+  ASSERT_TRUE(doc.OnSaveDocument(path("mine.int")));
+  struct stat info {};
+  ASSERT_EQ(::stat(path("mine.int").c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 07777, 02664u);
+  if (root) {
+    EXPECT_EQ(std::pair(info.st_uid, info.st_gid), std::pair(1234u, 5678u));
+  }
+  EXPECT_EQ(bytes("mine.int")[0], 0xFF);
+}
+
 TEST_F(CCordyDocTest, SaveThroughASymbolicLinkKeepsTheLink) {
   writeBytes("real.int", Bytes(1024, 0x11));
   std::filesystem::create_symlink(path("real.int"), path("link.int"));
@@ -129,6 +157,21 @@ TEST_F(CCordyDocTest, SaveRunsTheEncodeHookFirstAndClearsModified) {
   EXPECT_EQ(bytes("a.int")[0], 0x5A);
   EXPECT_EQ(doc.image().at(0), 0x5A);
   EXPECT_FALSE(doc.IsModified());
+}
+
+TEST_F(CCordyDocTest, ATextFileIsReadUpToOneMebibyteAndRefusedPastIt) {
+  for (const auto& [name, size] : {std::pair{"at.csv", 1048576}, std::pair{"over.csv", 1048577}}) {
+    writeBytes(name, {});
+    std::filesystem::resize_file(path(name), size);
+  }
+  std::string content;
+  ASSERT_TRUE(ReadWholeFile(path("at.csv"), content));
+  EXPECT_EQ(content.size(), 1048576u);
+  const FileResult over = ReadWholeFile(path("over.csv"), content);
+  EXPECT_FALSE(over);
+  EXPECT_EQ(over.message, "Cannot open \"" + path("over.csv") +
+                              "\": it is larger than 1024 KiB, far more than channel rows take.");
+  EXPECT_EQ(content.size(), 1048576u);
 }
 
 TEST_F(CCordyDocTest, NewDocumentResetsEveryByte) {

@@ -66,5 +66,21 @@ TEST(RowClipboard, RefusalsNameTheLineTheRowTheColumnAndTheText) {
   EXPECT_EQ(Refusal("1\t\"01\tOff\tOff\tAdd\n", 1), "The clipboard, line 1: a quoted field is not closed");
 }
 
+TEST(RowClipboard, ATonesTextInHertzIsTheTextTheGridShowsOrNamesTheNearestTones) {
+  const RowsPaste paste = PasteRows("1\t03\t88.5\tOff\tAdd\n2\t04\t69.30\tOff\tAdd\n3\t05\t 250.30 \tOff\tAdd\n"
+                                    "4\t06\t88.60\tOff\tAdd\n", Grid(), 5);
+  ASSERT_TRUE(paste.result) << RefusalText("The clipboard", *paste.result.refusal);
+  EXPECT_EQ(paste.result.table.text(5, 2), "08");
+  EXPECT_EQ(paste.result.table.text(6, 2), "69.3");
+  EXPECT_EQ(paste.result.table.text(7, 2), "38");
+  EXPECT_EQ(paste.result.table.text(8, 2), "88.6");  // no tone of the list, but one a radio can hold
+  EXPECT_EQ(Refusal("1\t03\t88.55\tOff\tAdd\n", 4),
+            "The clipboard, line 1, row 4, column Tones: \"88.55\" is not a text the channel grid can hold; the "
+            "nearest tones of the list are 88.5 Hz (\"08\") and 91.5 Hz (\"09\")");
+  EXPECT_EQ(Refusal("1\t03\t60.01\tOff\tAdd\n", 4),
+            "The clipboard, line 1, row 4, column Tones: \"60.01\" is not a text the channel grid can hold; the "
+            "nearest tone of the list is 67.0 Hz (\"01\")");
+}
+
 }  // namespace
 }  // namespace qm314
