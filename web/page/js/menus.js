@@ -50,10 +50,10 @@ export class Menus {
     return browserKeys.has(key) && !this.app ? '' : key;
   }
 
-  // spec: [{title, items: [...] or () => [...], onOpen}]
-  build(spec, toolbarKeys) {
+  // menus: [{title, items: [...] or () => [...], onOpen}]
+  build(menus, toolbarKeys) {
     this.bar.setAttribute('aria-label', this.texts.frameCaption);
-    spec.forEach((menu, index) => {
+    menus.forEach((menu, index) => {
       const button = document.createElement('button');
       button.type = 'button';
       button.className = 'menu-title';
