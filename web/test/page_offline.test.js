@@ -14,7 +14,11 @@ test.after(stopChildren);
 test('a reload brings the unsaved document and its history back; offline the service worker serves the page', async (t) => {
   const server = await startSite();
   const browser = await launch();
-  t.after(() => browser.close());
+  // Also after a failure: an open server would keep the test's process, and the stage, waiting.
+  t.after(async () => {
+    await browser.close();
+    await server.close();
+  });
   const {page} = await openPage(browser, server.url);
   const asked = [];
   page.on('dialog', async (dialog) => {
